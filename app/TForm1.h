@@ -1,0 +1,64 @@
+#pragma once
+#include "WheelSteps.h"
+
+#include <QMainWindow>
+#include <array>
+
+class DeclarationForm;
+class FormScrollArea;
+class QAction;
+class QFrame;
+class THeaderFill;
+
+// The main declaration window: the scrolling content panel with its three sections, the menu
+// bar with the four commands, wheel scrolling and the highlighting of the focused section.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Sizes and places the window to fill the work area, scrolled to the top, and shows it.
+    void showFillingWorkArea();
+
+    DeclarationForm &declaration() const { return *m_declaration; }
+    FormScrollArea *scrollArea() const { return m_scrollArea; }
+    THeaderFill *headerFill(int section) const { return m_headerFills[section - 1]; }
+    QAction *menuAction(int item) const { return m_menuActions[item]; }
+
+    // Menu commands.
+    void Nyomtats1Click();
+    void Kitltsmentse1Click();
+    void Kitltttrlapbetltse1Click();
+    void Kilps1Click();
+
+    // Run when the focus moves into a field of section I, II or III from outside it.
+    void Panel2Enter();
+    void Panel3Enter();
+    void Panel4Enter();
+
+    // One wheel step for the window: 20 px down (towards the user) or up, clamped.
+    void FormMouseWheelDown(bool &handled);
+    void FormMouseWheelUp(bool &handled);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildContent();
+    void focusChanged(QWidget *now);
+    int sectionOf(const QWidget *widget) const;
+    void wheelStep(bool down);
+    void setHighlighted(int section, bool highlighted);
+
+    FormScrollArea *m_scrollArea = nullptr;
+    std::array<QFrame *, 3> m_sectionPanels{};
+    std::array<THeaderFill *, 3> m_headerFills{};
+    std::array<QAction *, 4> m_menuActions{};
+    DeclarationForm *m_declaration = nullptr;
+    QWidget *m_lastFocusedField = nullptr;
+    WheelSteps m_wheelSteps;
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// Every menu command and field handler runs through guarded(): an error that escapes is shown
+// in the standard error box (critical icon, the application's title) and the program goes on.
+// What the handler changed before the error stays changed. This is the only catch of the GUI.
+void guarded(const std::function<void()> &handler);
+
+// The title of the standard error box and of untitled dialogs.
+QString applicationTitle();
+
+// Tests observe the error box instead of a person: while set, the message goes to the sink.
+using ErrorSink = std::function<void(const QString &message)>;
+void setErrorSinkForTesting(ErrorSink sink);

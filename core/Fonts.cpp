@@ -1,0 +1,46 @@
+#include "Fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+namespace Fonts {
+
+namespace {
+// Wine's faithful metric copies of Tahoma and MS Sans Serif; they are not on the font path.
+void addWineFont(const QString &family, const QStringList &files)
+{
+    if (QFontDatabase::hasFamily(family))
+        return; // the real font wins
+    for (const QString &file : files) {
+        const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
+        if (QFile::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
+}
+} // namespace
+
+void installLookAlikes()
+{
+    addWineFont(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
+    addWineFont(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
+
+    // Substitutes are used only when the named family itself is missing.
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Franklin Gothic Medium"),
+                               {QStringLiteral("Libre Franklin Medium"), QStringLiteral("Libre Franklin"),
+                                QStringLiteral("Liberation Sans")});
+}
+
+QFont byPixelHeight(const QString &family, int pixelHeight, int style)
+{
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    return font;
+}
+
+} // namespace Fonts

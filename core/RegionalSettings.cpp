@@ -1,0 +1,40 @@
+#include "RegionalSettings.h"
+
+#include <QLocale>
+
+namespace {
+std::optional<RegionalSettings> &pinned()
+{
+    static std::optional<RegionalSettings> settings;
+    return settings;
+}
+
+QChar firstOr(const QString &text, QChar fallback)
+{
+    return text.isEmpty() ? fallback : text.front();
+}
+} // namespace
+
+RegionalSettings RegionalSettings::current()
+{
+    if (pinned())
+        return *pinned();
+    const QLocale system = QLocale::system();
+    return {firstOr(system.decimalPoint(), u'.'), firstOr(system.groupSeparator(), u','),
+            system.dateFormat(QLocale::ShortFormat)};
+}
+
+RegionalSettings RegionalSettings::hungarian()
+{
+    return {u',', QChar(0x00A0), QStringLiteral("yyyy. MM. dd.")};
+}
+
+RegionalSettings RegionalSettings::english()
+{
+    return {u'.', u',', QStringLiteral("M/d/yyyy")};
+}
+
+void RegionalSettings::pinForTesting(std::optional<RegionalSettings> settings)
+{
+    pinned() = std::move(settings);
+}

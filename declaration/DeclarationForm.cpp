@@ -1,0 +1,165 @@
+#include "DeclarationForm.h"
+#include "Fonts.h"
+#include "TEdit.h"
+#include "TNumEdit.h"
+#include "TStringGrid.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <algorithm>
+
+namespace {
+
+QFont captionFont(int style = Fonts::Regular)
+{
+    return Fonts::byPixelHeight(QStringLiteral("Arial"), 15, style);
+}
+
+QFont groupBoxFont()
+{
+    return Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold);
+}
+
+QLabel *label(QWidget *parent, const QString &text, QPoint pos, const QFont &font = captionFont())
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(font);
+    l->adjustSize();
+    l->move(pos);
+    return l;
+}
+
+QGroupBox *groupBox(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(QStringLiteral("GroupBox%1").arg(number));
+    box->setFont(groupBoxFont());
+    box->setGeometry(geometry);
+    return box;
+}
+
+template <typename Field> Field *place(Field *field, const FieldSpec &spec)
+{
+    field->setObjectName(spec.name);
+    field->setGeometry(spec.geometry);
+    return field;
+}
+
+const char *const RowLabels[8] = {"Kérelmező jövedelme:", "a.,", "b.,", "c.,", "d.,", "e.,", "f.,", "g.,"};
+
+} // namespace
+
+DeclarationForm::DeclarationForm(QWidget *panel2, QWidget *panel3, QWidget *panel4, QObject *parent)
+    : QObject(parent), m_widgets(FieldCatalogue::fields().size(), nullptr)
+{
+    buildSectionOne(panel2);
+    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g)
+        buildIncomeGroup(g, FieldCatalogue::incomeGroups()[g - 1].section == 2 ? panel3 : panel4);
+    chainTabOrder();
+}
+
+void DeclarationForm::buildSectionOne(QWidget *panel)
+{
+    const auto &fields = FieldCatalogue::fields();
+    for (int i = 0; i < int(fields.size()); ++i) {
+        const FieldSpec &spec = fields[i];
+        if (spec.section != 1)
+            continue;
+        if (!spec.caption.isEmpty())
+            label(panel, spec.caption, spec.captionPos);
+        switch (spec.kind) {
+        case FieldKind::Text:
+            m_widgets[i] = place(new TEdit(panel), spec);
+            break;
+        case FieldKind::Amount:
+            m_widgets[i] = place(new TNumEdit(panel), spec);
+            label(panel, QString::fromUtf8("fő"), {504, spec.geometry.y()});
+            break;
+        case FieldKind::Table: {
+            QGroupBox *box = groupBox(
+                panel, 1, QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
+                QRect(24, 440, 665, 297));
+            m_grid = place(new TStringGrid(box), spec);
+            m_widgets[i] = m_grid;
+            break;
+        }
+        }
+    }
+}
+
+void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
+{
+    const IncomeGroupSpec &spec = FieldCatalogue::incomeGroups()[group - 1];
+    QGroupBox *box = groupBox(panel, spec.box, spec.caption, QRect(16, spec.y, 673, spec.height));
+    if (!spec.subCaption.isEmpty())
+        label(box, spec.subCaption, {16, 24}, captionFont(Fonts::Italic));
+
+    for (int p = 1; p <= FieldCatalogue::GroupPositions; ++p) {
+        const int index = FieldCatalogue::amountIndex(group, p);
+        const FieldSpec &field = FieldCatalogue::fields()[index];
+        auto *edit = place(new TNumEdit(box), field);
+        m_widgets[index] = edit;
+        const int y = field.geometry.y();
+        if (p == FieldCatalogue::TotalPosition) {
+            edit->setEnabled(false);
+            label(box, QString::fromUtf8("Összesen:"), {376, y});
+            label(box, QStringLiteral("Ft."), {560, y});
+        } else {
+            label(box, QString::fromUtf8(RowLabels[p - 1]), {p == 1 ? 16 : 144, y});
+            label(box, QStringLiteral("Ft."), {272, y});
+        }
+    }
+}
+
+void DeclarationForm::chainTabOrder()
+{
+    std::vector<QWidget *> order;
+    const auto &fields = FieldCatalogue::fields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].tabOrder >= 0)
+            order.push_back(m_widgets[i]);
+    }
+    std::sort(order.begin(), order.end(), [&](QWidget *a, QWidget *b) {
+        const auto indexOf = [&](QWidget *w) { return std::find(m_widgets.begin(), m_widgets.end(), w) - m_widgets.begin(); };
+        return fields[indexOf(a)].tabOrder < fields[indexOf(b)].tabOrder;
+    });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+TEdit *DeclarationForm::edit(int index) const
+{
+    return qobject_cast<TEdit *>(m_widgets[index]);
+}
+
+TNumEdit *DeclarationForm::numEdit(int index) const
+{
+    return qobject_cast<TNumEdit *>(m_widgets[index]);
+}
+
+QString DeclarationForm::text(int index) const
+{
+    if (const TEdit *e = edit(index))
+        return e->text();
+    if (const TNumEdit *n = numEdit(index))
+        return n->Text();
+    return {};
+}
+
+void DeclarationForm::setText(int index, const QString &text)
+{
+    if (TEdit *e = edit(index))
+        e->setText(text);
+    else if (TNumEdit *n = numEdit(index))
+        n->setText(text);
+}
+
+QString DeclarationForm::cell(int column, int row) const
+{
+    return m_grid->cell(column, row);
+}
+
+void DeclarationForm::setCell(int column, int row, const QString &text)
+{
+    m_grid->setCell(column, row, text);
+}

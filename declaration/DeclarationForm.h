@@ -1,0 +1,43 @@
+#pragma once
+#include "FieldCatalogue.h"
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class QWidget;
+class TEdit;
+class TNumEdit;
+class TStringGrid;
+
+// Every field of the declaration, built from the catalogue into the three section panels of
+// the main window, with its captions, group boxes and labels. Fields are addressed by their
+// catalogue index (component order).
+class DeclarationForm : public QObject
+{
+    Q_OBJECT
+public:
+    DeclarationForm(QWidget *panel2, QWidget *panel3, QWidget *panel4, QObject *parent = nullptr);
+
+    QWidget *widget(int index) const { return m_widgets[index]; }
+    TEdit *edit(int index) const;
+    TNumEdit *numEdit(int index) const;
+    TStringGrid *grid() const { return m_grid; }
+
+    // Text of a text or amount field. Writing an amount text that differs fires its OnChange,
+    // and so its group's change handler.
+    QString text(int index) const;
+    void setText(int index, const QString &text);
+
+    // Household table cell, column first, headers at 0.
+    QString cell(int column, int row) const;
+    void setCell(int column, int row, const QString &text);
+
+private:
+    void buildSectionOne(QWidget *panel);
+    void buildIncomeGroup(int group, QWidget *panel);
+    void chainTabOrder();
+
+    std::vector<QWidget *> m_widgets; // component order
+    TStringGrid *m_grid = nullptr;
+};

@@ -1,0 +1,120 @@
+#include "FieldCatalogue.h"
+
+namespace FieldCatalogue {
+
+namespace {
+
+FieldSpec textField(int n, int tab, QRect geometry, const char *caption, QPoint captionPos)
+{
+    return {QStringLiteral("Edit%1").arg(n), FieldKind::Text, 1, 0, 0, tab, geometry, QString::fromUtf8(caption),
+            captionPos};
+}
+
+std::vector<IncomeGroupSpec> buildGroups()
+{
+    const auto group = [](int box, int section, int y, int height, const char *caption, const char *subCaption) {
+        return IncomeGroupSpec{box, section, y, height, QString::fromUtf8(caption), QString::fromUtf8(subCaption)};
+    };
+    return {
+        group(2, 2, 40, 233, "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz",
+              ""),
+        group(3, 2, 288, 233, "Társas és egyéni vállalkozásból származó jövedelem", ""),
+        group(4, 2, 536, 233,
+              "Ingatlan, ingó vagyontárgyak értékesítéséből, vagyoni értékű jog átruházásából származó jövedelem", ""),
+        group(5, 2, 784, 233, "Nyugellátás, baleseti nyugellátás, egyéb nyugdíjszerű ellátások", ""),
+        group(6, 2, 1040, 257, "A gyermek ellátásához és gondozásához kapcsolódó támogatások",
+              "(GYED, GYES, GYET, családi pótlék, gyermektartásdíj, stb.)"),
+        group(7, 2, 1312, 257, "Önkormányzati és munkaügyi szervek által folyósított rendszeres pénzbeli ellátás",
+              "(munkanélküli járadék, rendszeres szociális és nevelési segély, jövedelempótló támogatások, stb.)"),
+        group(8, 2, 1584, 233, "Föld bérbeadásából származó jövedelem", ""),
+        group(9, 2, 1832, 257, "Egyéb",
+              "(ösztöndíj, értékpapírból származó jövedelem, kis összegű kifizetések, stb.)"),
+        group(10, 3, 40, 233, "Személyi jövedelemadó, vagy előleg összege", ""),
+        group(11, 3, 288, 233, "Egészségbiztosítási és nyugdíjjárulék összege", ""),
+        group(12, 3, 536, 233, "Munkavállalói járulék összege", ""),
+    };
+}
+
+std::vector<FieldSpec> buildFields()
+{
+    const QRect wide(128, 0, 561, 21), narrow(128, 0, 201, 21);
+    const auto at = [](QRect r, int y) { return r.translated(0, y); };
+
+    std::vector<FieldSpec> fields = {
+        textField(1, 0, at(wide, 48), "Igénylő neve:", {24, 48}),
+        textField(2, 1, at(wide, 72), "Leánykori név:", {24, 72}),
+        textField(3, 2, at(wide, 136), "Az igénylő bejelentett lakóhelyének címe:", {24, 112}),
+        textField(4, 3, at(wide, 184), "Az igénylő tartózkodási helyének címe:", {24, 160}),
+        {QStringLiteral("PBNumEdit1"), FieldKind::Amount, 1, 0, 0, 6, QRect(440, 400, 57, 21),
+         QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "), {24, 400}},
+        {QStringLiteral("AdvStringGrid1"), FieldKind::Table, 1, 0, 0, 7, QRect(8, 31, 649, 250), {}, {}},
+        textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
+        textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
+        textField(7, 8, at(wide, 312), "Ha az ellátást igénylő nem cselekvőképes, a törvényes képviselő neve:",
+                  {24, 288}),
+        textField(8, 9, at(wide, 360), "A törvényes képviselő bejelentett lakóhelyének címe:", {24, 336}),
+    };
+
+    int tab = 10;
+    for (int g = 1; g <= GroupCount; ++g) {
+        const IncomeGroupSpec &box = incomeGroups()[g - 1];
+        const int firstRowY = box.subCaption.isEmpty() ? 32 : 56;
+        for (int p = 1; p <= GroupPositions; ++p) {
+            const bool total = p == TotalPosition;
+            const QRect geometry = total ? QRect(456, firstRowY + 64, 100, 21)
+                                         : QRect(168, firstRowY + 24 * (p - 1), 100, 21);
+            fields.push_back({QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p - 1), FieldKind::Amount, box.section, g,
+                              p, total ? -1 : tab++, geometry, {}, {}});
+        }
+    }
+    return fields;
+}
+
+bool sameAsciiCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const auto fold = [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; };
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const std::vector<IncomeGroupSpec> &incomeGroups()
+{
+    static const std::vector<IncomeGroupSpec> groups = buildGroups();
+    return groups;
+}
+
+const std::vector<FieldSpec> &fields()
+{
+    static const std::vector<FieldSpec> catalogue = buildFields();
+    return catalogue;
+}
+
+std::optional<int> find(QStringView name)
+{
+    const auto &all = fields();
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (sameAsciiCase(all[i].name, name))
+            return int(i);
+    }
+    return std::nullopt;
+}
+
+int amountIndex(int group, int position)
+{
+    // Ten section I fields come first, then the groups' fields in ascending number.
+    return 10 + (group - 1) * GroupPositions + (position - 1);
+}
+
+int tableIndex()
+{
+    return 5;
+}
+
+} // namespace FieldCatalogue

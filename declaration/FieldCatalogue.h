@@ -1,0 +1,54 @@
+#pragma once
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <vector>
+
+// The declaration's fields in component order: the one table that the window, the saved form
+// and the print values all read. Geometry is in pixels at 96 dpi relative to the field's
+// container (its section panel, its group box, or GroupBox1 for the table).
+enum class FieldKind { Text, Amount, Table };
+
+struct FieldSpec
+{
+    QString name;      // the key of the saved form, e.g. "PBNumEdit47"
+    FieldKind kind;
+    int section;       // 1 personal data (Panel2), 2 income (Panel3), 3 taxes (Panel4)
+    int group;         // income group 1-11 of an amount field in a group box, else 0
+    int position;      // 1-8 the group's inputs in row order, 9 its total; else 0
+    int tabOrder;      // place in the window's tab order; -1 for the totals, which never take focus
+    QRect geometry;
+    QString caption;   // the label of a section I field; empty for group fields
+    QPoint captionPos; // in the section panel
+};
+
+// Income groups 1-8 are section II, 9-11 section III; each is one group box.
+struct IncomeGroupSpec
+{
+    int box;           // GroupBox<box>
+    int section;
+    int y;             // in the section panel; x is 16, width 673
+    int height;
+    QString caption;
+    QString subCaption; // italic first line, empty for most groups
+};
+
+namespace FieldCatalogue {
+
+constexpr int GroupCount = 11;
+constexpr int GroupPositions = 9; // eight inputs and the total
+constexpr int TotalPosition = 9;
+
+const std::vector<FieldSpec> &fields();
+const std::vector<IncomeGroupSpec> &incomeGroups(); // index g - 1
+
+// The first field in component order whose name matches, ASCII letters compared without case.
+std::optional<int> find(QStringView name);
+
+// Catalogue index of PBNumEdit(9g - 7 + p - 1): position p of income group g.
+int amountIndex(int group, int position);
+int tableIndex();
+
+} // namespace FieldCatalogue
