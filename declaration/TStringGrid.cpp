@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <algorithm>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -26,11 +27,28 @@ public:
         auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
         if (editor) {
             refuseNonWindows1250(editor);
-            connect(editor, &QLineEdit::textChanged, this, [this, editor] {
+            connect(editor, &QLineEdit::textEdited, this, [this, editor] {
                 emit const_cast<LiveCellDelegate *>(this)->commitData(editor);
             });
         }
         return editor;
+    }
+
+    // Fixed cells draw their text 2 px from the left without eliding, so "10." fits the 20 px
+    // row-number column.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (index.row() > 0 && index.column() > 0) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        painter->save();
+        painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QBrush>());
+        painter->setFont(index.data(Qt::FontRole).value<QFont>());
+        painter->setPen(option.palette.color(QPalette::WindowText));
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+        painter->restore();
     }
 };
 

@@ -1,0 +1,373 @@
+#include "DeclarationForm.h"
+#include "Error.h"
+#include "ErrorGuard.h"
+#include "FieldCatalogue.h"
+#include "Fonts.h"
+#include "FormScrollArea.h"
+#include "TEdit.h"
+#include "TForm1.h"
+#include "THeaderFill.h"
+#include "TStringGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+const QColor HighlightStart(0xFB, 0xE6, 0x94);
+const QColor HighlightEnd(0xEE, 0x95, 0x15);
+const QColor PlainFill(0xD2, 0xCF, 0xBE);
+const QColor PlainCaption(0x4F, 0x50, 0x45);
+
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+// The expected tab order: section I as the form lays it out, then every group's eight inputs.
+QStringList expectedTabOrder()
+{
+    QStringList order = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "PBNumEdit1", "AdvStringGrid1",
+                         "Edit7", "Edit8"};
+    for (int g = 1; g <= 11; ++g) {
+        for (int p = 0; p < 8; ++p)
+            order << QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p);
+    }
+    return order;
+}
+
+// Types text character by character the way a keyboard with those keys would.
+void type(QWidget *target, const QString &text)
+{
+    for (QChar ch : text) {
+        QWidget *receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(receiver, &press);
+        QApplication::sendEvent(receiver, &release);
+    }
+}
+
+void wheel(QWidget *target, int delta)
+{
+    const QPointF pos(5, 5);
+    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TForm1> m_form;
+
+    FormScrollArea *scroll() const { return m_form->scrollArea(); }
+    QWidget *field(const char *name) const
+    {
+        return m_form->declaration().widget(*FieldCatalogue::find(QString::fromLatin1(name)));
+    }
+    bool highlighted(int section) const
+    {
+        const THeaderFill *bar = m_form->headerFill(section);
+        return bar->startColor() == HighlightStart && bar->endColor() == HighlightEnd &&
+               bar->captionColor() == QColor(Qt::black);
+    }
+    bool plain(int section) const
+    {
+        const THeaderFill *bar = m_form->headerFill(section);
+        return bar->startColor() == PlainFill && bar->endColor() == PlainFill && bar->captionColor() == PlainCaption;
+    }
+
+private slots:
+    void initTestCase() { Fonts::installLookAlikes(); }
+
+    void init()
+    {
+        m_form = std::make_unique<TForm1>();
+        m_form->showFillingWorkArea();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+
+    void cleanup() { m_form.reset(); }
+
+    void captionsAreExact()
+    {
+        QCOMPARE(m_form->windowTitle(), QString::fromUtf8("Elektronikus nyomtatvány - Kökényvára Polgármesteri Hivatal"));
+        QCOMPARE(m_form->headerFill(1)->caption(), QString::fromUtf8("    I. SZEMÉLYI ADATOK"));
+        QCOMPARE(m_form->headerFill(2)->caption(), QString::fromUtf8("     II. JÖVEDELMI ADATOK"));
+        QCOMPARE(m_form->headerFill(3)->caption(),
+                 QString::fromUtf8("     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"));
+        QCOMPARE(m_form->findChild<QLabel *>("Label9")->text(), QString::fromUtf8("JÖVEDELEMNYILATKOZAT"));
+        QCOMPARE(m_form->findChild<QLabel *>("Label10")->text(), QStringLiteral("KTV3815"));
+
+        const QList<QAction *> menu = m_form->menuBar()->actions();
+        QCOMPARE(menu.size(), 4);
+        const QStringList captions = {QString::fromUtf8("Nyomtatás"), QString::fromUtf8("Űrlap mentése"),
+                                      QString::fromUtf8("Kitöltött űrlap betöltése"), QString::fromUtf8("Kilépés")};
+        const QStringList names = {"Nyomtats1", "Kitltsmentse1", "Kitltttrlapbetltse1", "Kilps1"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(menu[i]->text(), captions[i]);
+            QCOMPARE(menu[i]->objectName(), names[i]);
+            QVERIFY(menu[i]->menu() == nullptr);
+            QVERIFY(menu[i]->shortcut().isEmpty());
+        }
+    }
+
+    void fieldsSitWhereTheCatalogueSays()
+    {
+        const auto &fields = FieldCatalogue::fields();
+        for (size_t i = 0; i < fields.size(); ++i) {
+            QWidget *w = m_form->declaration().widget(int(i));
+            QCOMPARE(w->objectName(), fields[i].name);
+            QCOMPARE(w->geometry(), fields[i].geometry);
+            QCOMPARE(w->isEnabled(), fields[i].tabOrder >= 0);
+        }
+        QCOMPARE(field("AdvStringGrid1")->parentWidget()->objectName(), QStringLiteral("GroupBox1"));
+        QCOMPARE(field("PBNumEdit47")->parentWidget()->objectName(), QStringLiteral("GroupBox7"));
+        QCOMPARE(m_form->findChild<QWidget *>("Panel3")->geometry(), QRect(24, 840, 705, 2105));
+    }
+
+    void startsWithEdit1AndSectionOne()
+    {
+        QCOMPARE(focusName(), QStringLiteral("Edit1"));
+        QVERIFY(highlighted(1));
+        QVERIFY(plain(2));
+        QVERIFY(plain(3));
+        QCOMPARE(scroll()->position(), 0);
+    }
+
+    void allBarsHighlightedBeforeTheFirstEnter()
+    {
+        const TForm1 hidden;
+        for (int s = 1; s <= 3; ++s) {
+            QCOMPARE(hidden.headerFill(s)->startColor(), HighlightStart);
+            QCOMPARE(hidden.headerFill(s)->endColor(), HighlightEnd);
+            QCOMPARE(hidden.headerFill(s)->captionColor(), hidden.palette().color(QPalette::WindowText));
+        }
+    }
+
+    void tabOrderForwardWraps()
+    {
+        const QStringList expected = expectedTabOrder();
+        for (const QString &name : expected) {
+            QCOMPARE(focusName(), name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(focusName(), QStringLiteral("Edit1"));
+    }
+
+    void tabOrderBackwardWraps()
+    {
+        QStringList expected = expectedTabOrder();
+        std::reverse(expected.begin(), expected.end());
+        expected.prepend(QStringLiteral("Edit1"));
+        for (qsizetype i = 0; i + 1 < expected.size(); ++i) {
+            QCOMPARE(focusName(), expected[i]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        QCOMPARE(focusName(), QStringLiteral("Edit1"));
+    }
+
+    void totalsNeverTakeFocus()
+    {
+        QWidget *total = field("PBNumEdit10");
+        QTest::mouseClick(total, Qt::LeftButton);
+        QVERIFY(!total->hasFocus());
+        QCOMPARE(total->focusPolicy(), Qt::NoFocus);
+    }
+
+    void tabIntoSectionTwoHighlightsItAndScrollsExactly()
+    {
+        field("Edit8")->setFocus();
+        QTest::keyClick(field("Edit8"), Qt::Key_Tab);
+        QWidget *first = field("PBNumEdit2");
+        QCOMPARE(focusName(), QStringLiteral("PBNumEdit2"));
+        QVERIFY(highlighted(2));
+        QVERIFY(plain(1));
+        QVERIFY(plain(3));
+        // It was below the view: now its bottom edge is the view's bottom edge.
+        const int bottom = first->mapTo(scroll()->widget(), QPoint(0, first->height())).y();
+        QCOMPARE(scroll()->position() + scroll()->viewport()->height(), bottom);
+    }
+
+    void focusAboveTheViewScrollsItsTopToTheTop()
+    {
+        scroll()->setPosition(1000);
+        field("Edit2")->setFocus();
+        QCOMPARE(scroll()->position(), field("Edit2")->mapTo(scroll()->widget(), QPoint()).y());
+    }
+
+    void clickIntoSectionThreeHighlightsIt()
+    {
+        QWidget *tax = field("PBNumEdit74");
+        scroll()->showWidget(tax);
+        QTest::mouseClick(tax, Qt::LeftButton);
+        QCOMPARE(focusName(), QStringLiteral("PBNumEdit74"));
+        QVERIFY(highlighted(3));
+        QVERIFY(plain(1));
+        QVERIFY(plain(2));
+    }
+
+    void wheelStepsAccumulate_data()
+    {
+        QTest::addColumn<QList<int>>("deltas");
+        QTest::addColumn<int>("moved");
+        QTest::newRow("three notches down") << QList<int>{-120, -120, -120} << 60;
+        QTest::newRow("half a notch") << QList<int>{-60} << 0;
+        QTest::newRow("two halves") << QList<int>{-60, -60} << 20;
+        QTest::newRow("one event of three notches") << QList<int>{-360} << 60;
+        QTest::newRow("remainder keeps its sign") << QList<int>{-100, 40, -100} << 20;
+        QTest::newRow("up and down") << QList<int>{-240, 120} << 20;
+    }
+    void wheelStepsAccumulate()
+    {
+        QFETCH(QList<int>, deltas);
+        QFETCH(int, moved);
+        scroll()->setPosition(500);
+        // The pointer is over another field than the focused one: the window scrolls all the same.
+        for (int delta : deltas)
+            wheel(field("PBNumEdit30"), delta);
+        QCOMPARE(scroll()->position(), 500 + moved);
+    }
+
+    void wheelIsClampedAtBothEnds()
+    {
+        wheel(field("Edit1"), 120);
+        QCOMPARE(scroll()->position(), 0);
+        const int max = scroll()->verticalScrollBar()->maximum();
+        QCOMPARE(max, 16 + 3775 - scroll()->viewport()->height());
+        scroll()->setPosition(max - 10);
+        wheel(field("Edit1"), -120);
+        QCOMPARE(scroll()->position(), max);
+        wheel(field("Edit1"), -120);
+        QCOMPARE(scroll()->position(), max);
+    }
+
+    void wheelInTheTableMovesTheCurrentRow()
+    {
+        auto *grid = m_form->declaration().grid();
+        grid->setFocus();
+        const int position = scroll()->position();
+        QCOMPARE(grid->currentRow(), 1);
+        QCOMPARE(grid->currentColumn(), 1);
+        wheel(field("Edit1"), -120);
+        wheel(field("Edit1"), -120);
+        QCOMPARE(grid->currentRow(), 3);
+        wheel(grid->viewport(), 360);
+        QCOMPARE(grid->currentRow(), 1); // never onto the header row
+        QCOMPARE(scroll()->position(), position);
+    }
+
+    void tableTextFollowsTheEditorAndTabLeaves()
+    {
+        auto *grid = m_form->declaration().grid();
+        grid->setFocus();
+        grid->setCurrentCell(3, 1);
+        type(grid, QString::fromUtf8("Kovács Ödön "));
+        // The editor is still open and the stored text already follows it.
+        QVERIFY(grid->findChild<QLineEdit *>() && grid->findChild<QLineEdit *>()->isVisible());
+        QCOMPARE(grid->cell(1, 3), QString::fromUtf8("Kovács Ödön "));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(grid->currentRow(), 3);
+        QCOMPARE(grid->currentColumn(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Edit7"));
+        QCOMPARE(m_form->declaration().cell(1, 3), QString::fromUtf8("Kovács Ödön "));
+    }
+
+    void tabFromAnOpenCellEditorLeavesTheTable()
+    {
+        auto *grid = m_form->declaration().grid();
+        grid->setFocus();
+        type(grid, QStringLiteral("x"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Edit7"));
+        grid->setFocus();
+        type(grid, QStringLiteral("y"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusName(), QStringLiteral("PBNumEdit1"));
+        // Typing into a closed cell starts a fresh text, as in a spreadsheet.
+        QCOMPARE(grid->cell(1, 1), QStringLiteral("y"));
+    }
+
+    void tableHeadersAndShape()
+    {
+        auto *grid = m_form->declaration().grid();
+        QCOMPARE(grid->columnCount(), 5);
+        QCOMPARE(grid->rowCount(), 11);
+        const QStringList headers = {"", QString::fromUtf8("Név"), QString::fromUtf8("Születési hely"),
+                                     QString::fromUtf8("Szül. ideje"), QString::fromUtf8("Anyja neve")};
+        for (int c = 0; c < 5; ++c)
+            QCOMPARE(grid->cell(c, 0), headers[c]);
+        for (int r = 1; r <= 10; ++r) {
+            QCOMPARE(grid->cell(0, r), QStringLiteral("%1.").arg(r));
+            for (int c = 1; c <= 4; ++c)
+                QVERIFY(grid->cell(c, r).isEmpty());
+        }
+        const int widths[] = {20, 202, 129, 106, 186};
+        for (int c = 0; c < 5; ++c)
+            QCOMPARE(grid->columnWidth(c), widths[c]);
+        QCOMPARE(grid->rowHeight(0), 36);
+        QCOMPARE(grid->rowHeight(10), 21);
+    }
+
+    void charactersOutsideWindows1250AreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("cyrillic") << QString::fromUtf8("aЖb") << QStringLiteral("ab");
+        QTest::newRow("hungarian") << QString::fromUtf8("őŰ") << QString::fromUtf8("őŰ");
+        QTest::newRow("cjk") << QString::fromUtf8("漢") << QString();
+    }
+    void charactersOutsideWindows1250AreRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        auto *edit = qobject_cast<QLineEdit *>(field("Edit3"));
+        edit->setFocus();
+        type(edit, typed);
+        QCOMPARE(edit->text(), kept);
+    }
+
+    void pasteOfForeignTextIsRefused()
+    {
+        auto *edit = qobject_cast<QLineEdit *>(field("Edit1"));
+        edit->setText(QStringLiteral("Nagy"));
+        QApplication::clipboard()->setText(QString::fromUtf8("Жанна"));
+        edit->paste();
+        QCOMPARE(edit->text(), QStringLiteral("Nagy"));
+        QApplication::clipboard()->setText(QString::fromUtf8(" Őrs"));
+        edit->paste();
+        QCOMPARE(edit->text(), QString::fromUtf8("Nagy Őrs"));
+    }
+
+    void errorGuardShowsTheMessageAndKeepsChanges()
+    {
+        QStringList shown;
+        setErrorSinkForTesting([&shown](const QString &message) { shown << message; });
+        auto *edit = qobject_cast<QLineEdit *>(field("Edit2"));
+        guarded([edit] {
+            edit->setText(QStringLiteral("before"));
+            throw Error::invalidFloat(QStringLiteral("1E"));
+        });
+        guarded([] { throw std::runtime_error("plain"); });
+        setErrorSinkForTesting(nullptr);
+        QCOMPARE(shown, (QStringList{QStringLiteral("'1E' is not a valid floating point value"),
+                                     QStringLiteral("plain")}));
+        QCOMPARE(edit->text(), QStringLiteral("before"));
+        QVERIFY(m_form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
