@@ -150,6 +150,7 @@ void TForm1::showFillingWorkArea()
                            frame.right() - geometry().right(), frame.bottom() - geometry().bottom());
     setGeometry(area.marginsRemoved(margins));
     m_scrollArea->setPosition(0);
+    activateWindow();
 }
 
 void TForm1::Nyomtats1Click() {}
