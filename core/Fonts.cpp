@@ -21,6 +21,9 @@ void addWineFont(const QString &family, const QStringList &files)
 
 void installLookAlikes()
 {
+    // Franklin Gothic Medium has no free metric copy; Libre Franklin Medium comes with the program.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Franklin Gothic Medium")))
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LibreFranklin-Medium.ttf"));
     addWineFont(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
     addWineFont(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
 
@@ -30,8 +33,7 @@ void installLookAlikes()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Franklin Gothic Medium"),
-                               {QStringLiteral("Libre Franklin Medium"), QStringLiteral("Libre Franklin"),
-                                QStringLiteral("Liberation Sans")});
+                               {QStringLiteral("Libre Franklin Medium"), QStringLiteral("Liberation Sans")});
 }
 
 QFont byPixelHeight(const QString &family, int pixelHeight, int style)
