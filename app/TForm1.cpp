@@ -102,7 +102,8 @@ void TForm1::buildMenu()
         QAction *action = bar->addAction(QString::fromUtf8(items[i].first));
         action->setObjectName(QString::fromLatin1(names[i]));
         const auto handler = items[i].second;
-        connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
         m_menuActions[i] = action;
     }
 }
@@ -126,8 +127,8 @@ void TForm1::buildContent()
 
     for (int s = 0; s < 3; ++s) {
         const SectionLayout &layout = Sections[s];
-        m_sectionPanels[s] = panel(content, layout.panel, QRect(24, layout.y, 705, layout.height), QFrame::Sunken,
-                                   ContentBackground);
+        m_sectionPanels[s] =
+            panel(content, layout.panel, QRect(24, layout.y, 705, layout.height), QFrame::Sunken, ContentBackground);
         m_headerFills[s] = new THeaderFill(QString::fromUtf8(layout.caption), m_sectionPanels[s]);
         m_headerFills[s]->setObjectName(QString::fromLatin1(layout.bar));
         m_headerFills[s]->setGeometry(1, 0, 703, 27);

@@ -6,8 +6,8 @@ namespace {
 
 FieldSpec textField(int n, int tab, QRect geometry, const char *caption, QPoint captionPos)
 {
-    return {QStringLiteral("Edit%1").arg(n), FieldKind::Text, 1, 0, 0, tab, geometry, QString::fromUtf8(caption),
-            captionPos};
+    return {QStringLiteral("Edit%1").arg(n), FieldKind::Text, 1, 0, 0, tab, geometry,
+            QString::fromUtf8(caption),      captionPos};
 }
 
 std::vector<IncomeGroupSpec> buildGroups()
@@ -27,8 +27,7 @@ std::vector<IncomeGroupSpec> buildGroups()
         group(7, 2, 1312, 257, "Önkormányzati és munkaügyi szervek által folyósított rendszeres pénzbeli ellátás",
               "(munkanélküli járadék, rendszeres szociális és nevelési segély, jövedelempótló támogatások, stb.)"),
         group(8, 2, 1584, 233, "Föld bérbeadásából származó jövedelem", ""),
-        group(9, 2, 1832, 257, "Egyéb",
-              "(ösztöndíj, értékpapírból származó jövedelem, kis összegű kifizetések, stb.)"),
+        group(9, 2, 1832, 257, "Egyéb", "(ösztöndíj, értékpapírból származó jövedelem, kis összegű kifizetések, stb.)"),
         group(10, 3, 40, 233, "Személyi jövedelemadó, vagy előleg összege", ""),
         group(11, 3, 288, 233, "Egészségbiztosítási és nyugdíjjárulék összege", ""),
         group(12, 3, 536, 233, "Munkavállalói járulék összege", ""),
@@ -45,13 +44,20 @@ std::vector<FieldSpec> buildFields()
         textField(2, 1, at(wide, 72), "Leánykori név:", {24, 72}),
         textField(3, 2, at(wide, 136), "Az igénylő bejelentett lakóhelyének címe:", {24, 112}),
         textField(4, 3, at(wide, 184), "Az igénylő tartózkodási helyének címe:", {24, 160}),
-        {QStringLiteral("PBNumEdit1"), FieldKind::Amount, 1, 0, 0, 6, QRect(440, 400, 57, 21),
-         QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "), {24, 400}},
+        {QStringLiteral("PBNumEdit1"),
+         FieldKind::Amount,
+         1,
+         0,
+         0,
+         6,
+         QRect(440, 400, 57, 21),
+         QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "),
+         {24, 400}},
         {QStringLiteral("AdvStringGrid1"), FieldKind::Table, 1, 0, 0, 7, QRect(8, 31, 649, 250), {}, {}},
         textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
         textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
-        textField(7, 8, at(wide, 312), "Ha az ellátást igénylő nem cselekvőképes, a törvényes képviselő neve:",
-                  {24, 288}),
+        textField(7, 8, at(wide, 312),
+                  "Ha az ellátást igénylő nem cselekvőképes, a törvényes képviselő neve:", {24, 288}),
         textField(8, 9, at(wide, 360), "A törvényes képviselő bejelentett lakóhelyének címe:", {24, 336}),
     };
 
@@ -61,10 +67,17 @@ std::vector<FieldSpec> buildFields()
         const int firstRowY = box.subCaption.isEmpty() ? 32 : 56;
         for (int p = 1; p <= GroupPositions; ++p) {
             const bool total = p == TotalPosition;
-            const QRect geometry = total ? QRect(456, firstRowY + 64, 100, 21)
-                                         : QRect(168, firstRowY + 24 * (p - 1), 100, 21);
-            fields.push_back({QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p - 1), FieldKind::Amount, box.section, g,
-                              p, total ? -1 : tab++, geometry, {}, {}});
+            const QRect geometry =
+                total ? QRect(456, firstRowY + 64, 100, 21) : QRect(168, firstRowY + 24 * (p - 1), 100, 21);
+            fields.push_back({QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p - 1),
+                              FieldKind::Amount,
+                              box.section,
+                              g,
+                              p,
+                              total ? -1 : tab++,
+                              geometry,
+                              {},
+                              {}});
         }
     }
     return fields;

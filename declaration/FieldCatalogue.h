@@ -13,12 +13,12 @@ enum class FieldKind { Text, Amount, Table };
 
 struct FieldSpec
 {
-    QString name;      // the key of the saved form, e.g. "PBNumEdit47"
+    QString name; // the key of the saved form, e.g. "PBNumEdit47"
     FieldKind kind;
-    int section;       // 1 personal data (Panel2), 2 income (Panel3), 3 taxes (Panel4)
-    int group;         // income group 1-11 of an amount field in a group box, else 0
-    int position;      // 1-8 the group's inputs in row order, 9 its total; else 0
-    int tabOrder;      // place in the window's tab order; -1 for the totals, which never take focus
+    int section;  // 1 personal data (Panel2), 2 income (Panel3), 3 taxes (Panel4)
+    int group;    // income group 1-11 of an amount field in a group box, else 0
+    int position; // 1-8 the group's inputs in row order, 9 its total; else 0
+    int tabOrder; // place in the window's tab order; -1 for the totals, which never take focus
     QRect geometry;
     QString caption;   // the label of a section I field; empty for group fields
     QPoint captionPos; // in the section panel
@@ -27,9 +27,9 @@ struct FieldSpec
 // Income groups 1-8 are section II, 9-11 section III; each is one group box.
 struct IncomeGroupSpec
 {
-    int box;           // GroupBox<box>
+    int box; // GroupBox<box>
     int section;
-    int y;             // in the section panel; x is 16, width 673
+    int y; // in the section panel; x is 16, width 673
     int height;
     QString caption;
     QString subCaption; // italic first line, empty for most groups

@@ -3,10 +3,10 @@
 #include "Windows1250Guard.h"
 
 #include <QHeaderView>
-#include <algorithm>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -21,15 +21,13 @@ class LiveCellDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
         if (editor) {
             refuseNonWindows1250(editor);
-            connect(editor, &QLineEdit::textEdited, this, [this, editor] {
-                emit const_cast<LiveCellDelegate *>(this)->commitData(editor);
-            });
+            connect(editor, &QLineEdit::textEdited, this,
+                    [this, editor] { emit const_cast<LiveCellDelegate *>(this)->commitData(editor); });
         }
         return editor;
     }
@@ -46,8 +44,7 @@ public:
         painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QBrush>());
         painter->setFont(index.data(Qt::FontRole).value<QFont>());
         painter->setPen(option.palette.color(QPalette::WindowText));
-        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                          index.data().toString());
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
         painter->restore();
     }
 };

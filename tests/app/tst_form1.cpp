@@ -34,8 +34,8 @@ QString focusName()
 // The expected tab order: section I as the form lays it out, then every group's eight inputs.
 QStringList expectedTabOrder()
 {
-    QStringList order = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "PBNumEdit1", "AdvStringGrid1",
-                         "Edit7", "Edit8"};
+    QStringList order = {"Edit1", "Edit2",      "Edit3",          "Edit4", "Edit5",
+                         "Edit6", "PBNumEdit1", "AdvStringGrid1", "Edit7", "Edit8"};
     for (int g = 1; g <= 11; ++g) {
         for (int p = 0; p < 8; ++p)
             order << QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p);
@@ -102,11 +102,11 @@ private slots:
 
     void captionsAreExact()
     {
-        QCOMPARE(m_form->windowTitle(), QString::fromUtf8("Elektronikus nyomtatvány - Kökényvára Polgármesteri Hivatal"));
+        QCOMPARE(m_form->windowTitle(),
+                 QString::fromUtf8("Elektronikus nyomtatvány - Kökényvára Polgármesteri Hivatal"));
         QCOMPARE(m_form->headerFill(1)->caption(), QString::fromUtf8("    I. SZEMÉLYI ADATOK"));
         QCOMPARE(m_form->headerFill(2)->caption(), QString::fromUtf8("     II. JÖVEDELMI ADATOK"));
-        QCOMPARE(m_form->headerFill(3)->caption(),
-                 QString::fromUtf8("     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"));
+        QCOMPARE(m_form->headerFill(3)->caption(), QString::fromUtf8("     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"));
         QCOMPARE(m_form->findChild<QLabel *>("Label9")->text(), QString::fromUtf8("JÖVEDELEMNYILATKOZAT"));
         QCOMPARE(m_form->findChild<QLabel *>("Label10")->text(), QStringLiteral("KTV3815"));
 
@@ -240,6 +240,19 @@ private slots:
         QCOMPARE(scroll()->position(), 500 + moved);
     }
 
+    void scrollsVerticallyOnly()
+    {
+        QScrollBar *bar = scroll()->verticalScrollBar();
+        QCOMPARE(bar->singleStep(), 8);
+        QCOMPARE(bar->pageStep(), scroll()->viewport()->height());
+        QVERIFY(!bar->hasTracking());
+        // Narrower than the content: the right part is cut off, with no horizontal bar.
+        m_form->resize(400, m_form->height());
+        QTRY_COMPARE(scroll()->viewport()->width() < 777, true);
+        QVERIFY(!scroll()->horizontalScrollBar()->isVisible());
+        QCOMPARE(scroll()->widget()->width(), scroll()->viewport()->width());
+    }
+
     void wheelIsClampedAtBothEnds()
     {
         wheel(field("Edit1"), 120);
@@ -362,8 +375,8 @@ private slots:
         });
         guarded([] { throw std::runtime_error("plain"); });
         setErrorSinkForTesting(nullptr);
-        QCOMPARE(shown, (QStringList{QStringLiteral("'1E' is not a valid floating point value"),
-                                     QStringLiteral("plain")}));
+        QCOMPARE(shown,
+                 (QStringList{QStringLiteral("'1E' is not a valid floating point value"), QStringLiteral("plain")}));
         QCOMPARE(edit->text(), QStringLiteral("before"));
         QVERIFY(m_form->isVisible());
     }

@@ -14,11 +14,16 @@ private slots:
     {
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("lookAlike");
-        QTest::newRow("Tahoma") << "Tahoma" << "Tahoma";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "MS Sans Serif";
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
-        QTest::newRow("Franklin Gothic Medium") << "Franklin Gothic Medium" << "Libre Franklin Medium";
+        QTest::newRow("Tahoma") << "Tahoma"
+                                << "Tahoma";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "MS Sans Serif";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("Verdana") << "Verdana"
+                                 << "DejaVu Sans";
+        QTest::newRow("Franklin Gothic Medium") << "Franklin Gothic Medium"
+                                                << "Libre Franklin Medium";
     }
     void everyNamedFontHasAFaceWithHungarianLetters()
     {

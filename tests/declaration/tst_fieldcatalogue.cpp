@@ -8,8 +8,8 @@ class TestFieldCatalogue : public QObject
 private slots:
     void componentOrder()
     {
-        QStringList expected = {"Edit1", "Edit2", "Edit3", "Edit4", "PBNumEdit1", "AdvStringGrid1",
-                                "Edit5", "Edit6", "Edit7", "Edit8"};
+        QStringList expected = {"Edit1",          "Edit2", "Edit3", "Edit4", "PBNumEdit1",
+                                "AdvStringGrid1", "Edit5", "Edit6", "Edit7", "Edit8"};
         for (int n = 2; n <= 100; ++n)
             expected << QStringLiteral("PBNumEdit%1").arg(n);
         QStringList names;
@@ -101,7 +101,8 @@ private slots:
         const auto &groups = FieldCatalogue::incomeGroups();
         QCOMPARE(int(groups.size()), 11);
         QCOMPARE(groups[0].caption,
-                 QString::fromUtf8("Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz"));
+                 QString::fromUtf8(
+                     "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz"));
         QCOMPARE(groups[5].subCaption,
                  QString::fromUtf8("(munkanélküli járadék, rendszeres szociális és nevelési segély, "
                                    "jövedelempótló támogatások, stb.)"));
