@@ -1,5 +1,7 @@
 #include "DeclarationForm.h"
+#include "ErrorGuard.h"
 #include "Fonts.h"
+#include "GroupTotal.h"
 #include "TEdit.h"
 #include "TNumEdit.h"
 #include "TStringGrid.h"
@@ -7,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -56,6 +59,7 @@ DeclarationForm::DeclarationForm(QWidget *panel2, QWidget *panel3, QWidget *pane
     for (int g = 1; g <= FieldCatalogue::GroupCount; ++g)
         buildIncomeGroup(g, FieldCatalogue::incomeGroups()[g - 1].section == 2 ? panel3 : panel4);
     chainTabOrder();
+    connectGroupHandlers();
 }
 
 void DeclarationForm::buildSectionOne(QWidget *panel)
@@ -76,9 +80,9 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
             label(panel, QString::fromUtf8("fő"), {504, spec.geometry.y()});
             break;
         case FieldKind::Table: {
-            QGroupBox *box = groupBox(
-                panel, 1, QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
-                QRect(24, 440, 665, 297));
+            QGroupBox *box =
+                groupBox(panel, 1, QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
+                         QRect(24, 440, 665, 297));
             m_grid = place(new TStringGrid(box), spec);
             m_widgets[i] = m_grid;
             break;
@@ -120,11 +124,93 @@ void DeclarationForm::chainTabOrder()
             order.push_back(m_widgets[i]);
     }
     std::sort(order.begin(), order.end(), [&](QWidget *a, QWidget *b) {
-        const auto indexOf = [&](QWidget *w) { return std::find(m_widgets.begin(), m_widgets.end(), w) - m_widgets.begin(); };
+        const auto indexOf = [&](QWidget *w) {
+            return std::find(m_widgets.begin(), m_widgets.end(), w) - m_widgets.begin();
+        };
         return fields[indexOf(a)].tabOrder < fields[indexOf(b)].tabOrder;
     });
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void DeclarationForm::connectGroupHandlers()
+{
+    using Handler = void (DeclarationForm::*)();
+    static constexpr std::array<Handler, FieldCatalogue::GroupCount> handlers = {
+        &DeclarationForm::PBNumEdit2Change,  &DeclarationForm::PBNumEdit11Change, &DeclarationForm::PBNumEdit20Change,
+        &DeclarationForm::PBNumEdit29Change, &DeclarationForm::PBNumEdit38Change, &DeclarationForm::PBNumEdit47Change,
+        &DeclarationForm::PBNumEdit56Change, &DeclarationForm::PBNumEdit65Change, &DeclarationForm::PBNumEdit74Change,
+        &DeclarationForm::PBNumEdit83Change, &DeclarationForm::PBNumEdit92Change};
+    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
+        for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
+            connect(numEdit(FieldCatalogue::amountIndex(g, p)), &TNumEdit::OnChange, this, handlers[g - 1]);
+    }
+}
+
+void DeclarationForm::recomputeGroupTotal(int group)
+{
+    guarded([&] {
+        std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;
+        for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
+            inputs[p - 1] = numEdit(FieldCatalogue::amountIndex(group, p))->Text();
+        const long double total = groupTotal(inputs, RegionalSettings::current());
+        numEdit(FieldCatalogue::amountIndex(group, FieldCatalogue::TotalPosition))->setValue(total);
+    });
+}
+
+void DeclarationForm::PBNumEdit2Change()
+{
+    recomputeGroupTotal(1);
+}
+
+void DeclarationForm::PBNumEdit11Change()
+{
+    recomputeGroupTotal(2);
+}
+
+void DeclarationForm::PBNumEdit20Change()
+{
+    recomputeGroupTotal(3);
+}
+
+void DeclarationForm::PBNumEdit29Change()
+{
+    recomputeGroupTotal(4);
+}
+
+void DeclarationForm::PBNumEdit38Change()
+{
+    recomputeGroupTotal(5);
+}
+
+void DeclarationForm::PBNumEdit47Change()
+{
+    recomputeGroupTotal(6);
+}
+
+void DeclarationForm::PBNumEdit56Change()
+{
+    recomputeGroupTotal(7);
+}
+
+void DeclarationForm::PBNumEdit65Change()
+{
+    recomputeGroupTotal(8);
+}
+
+void DeclarationForm::PBNumEdit74Change()
+{
+    recomputeGroupTotal(9);
+}
+
+void DeclarationForm::PBNumEdit83Change()
+{
+    recomputeGroupTotal(10);
+}
+
+void DeclarationForm::PBNumEdit92Change()
+{
+    recomputeGroupTotal(11);
 }
 
 TEdit *DeclarationForm::edit(int index) const

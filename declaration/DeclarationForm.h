@@ -33,7 +33,27 @@ public:
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
 
+public slots:
+    // The change handlers of the eleven income groups, each attached to the OnChange of its
+    // group's eight inputs: the group total follows every change of an input's text.
+    void PBNumEdit2Change();
+    void PBNumEdit11Change();
+    void PBNumEdit20Change();
+    void PBNumEdit29Change();
+    void PBNumEdit38Change();
+    void PBNumEdit47Change();
+    void PBNumEdit56Change();
+    void PBNumEdit65Change();
+    void PBNumEdit74Change();
+    void PBNumEdit83Change();
+    void PBNumEdit92Change();
+
 private:
+    void connectGroupHandlers();
+    // Writes the sum of the group's inputs into its total; an input that does not parse stops
+    // it, leaving the total as it was, and its error goes to the error box.
+    void recomputeGroupTotal(int group);
+
     void buildSectionOne(QWidget *panel);
     void buildIncomeGroup(int group, QWidget *panel);
     void chainTabOrder();

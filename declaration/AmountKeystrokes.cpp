@@ -1,0 +1,258 @@
+#include "AmountKeystrokes.h"
+#include "AmountText.h"
+
+namespace {
+
+// Typed exponent digits stop where the extended range ends (about 1.19e4932).
+constexpr long long MaxTypedExponent = 4932;
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The exponent text behind the "E" read as an integer. A text that is not one (written by
+// code, not typed) is left for the parse to refuse.
+bool exponentTooLarge(QStringView exponent)
+{
+    qsizetype pos = 0;
+    if (pos < exponent.size() && (exponent[pos] == u'-' || exponent[pos] == u'+'))
+        ++pos;
+    long long magnitude = 0;
+    for (; pos < exponent.size(); ++pos) {
+        if (!isDigit(exponent[pos]))
+            return false;
+        magnitude = std::min(magnitude * 10 + (exponent[pos].unicode() - u'0'), MaxTypedExponent + 1);
+    }
+    return magnitude > MaxTypedExponent;
+}
+
+} // namespace
+
+AmountKeystrokes::AmountKeystrokes(AmountEditState state, RegionalSettings settings)
+    : m_state(std::move(state)), m_settings(std::move(settings))
+{
+}
+
+void AmountKeystrokes::typeCharacter(QChar c)
+{
+    // The Backspace key does its work at the key press; its character is dropped silently.
+    if (c == u'\b')
+        return;
+    if (!isDigit(c) && c != u'-' && c != u'E' && c != u'e' && c != m_settings.decimalSeparator) {
+        ++m_beeps;
+        return;
+    }
+    if (c == u'e')
+        c = u'E';
+
+    const qsizetype exponentMark = m_state.text.indexOf(u'E');
+    const bool caretInExponent = exponentMark >= 0 && m_state.caret > exponentMark;
+    if (c == u'E' || c == m_settings.decimalSeparator)
+        setCaret(m_state.selectionStart());
+    else if (m_state.hasSelection())
+        deleteSelection();
+    // Nothing is typed in front of the number's sign.
+    if (m_state.text.startsWith(u'-') && m_state.caret == 0)
+        setCaret(1);
+
+    if (c == u'-')
+        toggleSign(caretInExponent);
+    else if (c == m_settings.decimalSeparator)
+        typeDecimalSeparator();
+    else if (c == u'E')
+        typeExponentMark();
+    else
+        typeDigit(c);
+}
+
+void AmountKeystrokes::toggleSign(bool inExponent)
+{
+    QString text = m_state.text;
+    int caret = m_state.caret;
+    const qsizetype exponentMark = text.indexOf(u'E');
+    if (inExponent && exponentMark >= 0) {
+        const int signPos = static_cast<int>(exponentMark) + 1;
+        if (signPos < text.size() && text[signPos] == u'-') {
+            text.remove(signPos, 1);
+            if (caret > signPos)
+                --caret;
+        } else {
+            text.insert(signPos, u'-');
+            if (caret >= signPos)
+                ++caret;
+        }
+    } else if (text.startsWith(u'-')) {
+        text.remove(0, 1);
+        caret = std::max(0, caret - 1);
+    } else {
+        text.prepend(u'-');
+        ++caret;
+    }
+    setText(text, caret);
+}
+
+void AmountKeystrokes::typeDecimalSeparator()
+{
+    const qsizetype separator = m_state.text.indexOf(m_settings.decimalSeparator);
+    if (separator >= 0) {
+        setCaret(static_cast<int>(separator) + 1);
+        return;
+    }
+    // The separator always ends the mantissa, wherever the caret stood.
+    const qsizetype exponentMark = m_state.text.indexOf(u'E');
+    const int pos = static_cast<int>(exponentMark >= 0 ? exponentMark : m_state.text.size());
+    setText(QString(m_state.text).insert(pos, m_settings.decimalSeparator), pos + 1);
+}
+
+void AmountKeystrokes::typeExponentMark()
+{
+    const qsizetype exponentMark = m_state.text.indexOf(u'E');
+    if (exponentMark >= 0) {
+        setCaret(static_cast<int>(exponentMark) + 1);
+        return;
+    }
+    setText(m_state.text + u'E', static_cast<int>(m_state.text.size()) + 1);
+}
+
+void AmountKeystrokes::typeDigit(QChar digit)
+{
+    QString text = m_state.text;
+    const int caret = m_state.caret;
+    const qsizetype exponentMark = text.indexOf(u'E');
+    // A leading zero, of the number or of the exponent, is replaced rather than kept.
+    if (caret <= 2 && text.size() >= 2 && text[0] == u'-' && text[1] == u'0') {
+        text[1] = digit;
+        setText(text, 2);
+    } else if (caret <= 1 && text.startsWith(u'0')) {
+        text[0] = digit;
+        setText(text, 1);
+    } else if (exponentMark >= 0 && caret == exponentMark + 1 && caret < text.size() && text[caret] == u'0') {
+        text[caret] = digit;
+        setText(text, caret + 1);
+    } else {
+        text.insert(caret, digit);
+        if (exponentMark >= 0 && caret > exponentMark && exponentTooLarge(QStringView(text).mid(exponentMark + 1))) {
+            ++m_beeps;
+            return;
+        }
+        setText(text, caret + 1);
+    }
+}
+
+void AmountKeystrokes::backspace()
+{
+    if (m_state.hasSelection())
+        deleteSelection();
+    else
+        deleteOne(Direction::Backward);
+}
+
+void AmountKeystrokes::deleteForward()
+{
+    if (m_state.hasSelection())
+        deleteSelection();
+    else
+        deleteOne(Direction::Forward);
+}
+
+bool AmountKeystrokes::isSkippedByDeletion(QChar c) const
+{
+    return c == m_settings.decimalSeparator || c == m_settings.thousandSeparator || c == u'E';
+}
+
+// Positions from 1: the target character, the decimal separator (0: none) and the "E"
+// (length + 1: none).
+void AmountKeystrokes::deleteOne(Direction direction)
+{
+    QString text = m_state.text;
+    const int length = static_cast<int>(text.size());
+    const int step = direction == Direction::Backward ? -1 : 1;
+    int target = direction == Direction::Backward ? m_state.caret : m_state.caret + 1;
+    if (target < 1 || target > length)
+        return;
+    if (isSkippedByDeletion(text[target - 1])) {
+        target += step;
+        if (target < 1 || target > length)
+            return;
+    }
+    const int separator = static_cast<int>(text.indexOf(m_settings.decimalSeparator)) + 1;
+    const qsizetype exponentMark = text.indexOf(u'E');
+    const int exponent = exponentMark >= 0 ? static_cast<int>(exponentMark) + 1 : length + 1;
+
+    if (separator != 0 && separator < target && target < exponent) {
+        text.remove(target - 1, 1);
+        setText(text, target - 1);
+    } else if (target == 1 && text.contains(u'-')) {
+        text.remove(0, 1);
+        setText(text.isEmpty() ? QStringLiteral("0") : text, 0);
+    } else if (target == 1 && (separator == 2 || exponent == 2 || length == 1)) {
+        // The integer part never becomes empty.
+        text[0] = u'0';
+        setText(text, 1);
+    } else {
+        text.remove(target - 1, 1);
+        setText(text, target - 1);
+    }
+}
+
+// Deletes the selected characters one by one from the selection's end, as Backspace would,
+// so the decimal separator and the "E" in a selection stay in place.
+void AmountKeystrokes::deleteSelection()
+{
+    const int start = m_state.selectionStart();
+    const int end = m_state.selectionEnd();
+    if (start == 0 && end == m_state.text.size()) {
+        setText(QStringLiteral("0"), 1);
+        return;
+    }
+    // Backspace steps over the separators and the "E"; counting them too would delete
+    // characters in front of the selection.
+    int deletions = 0;
+    for (int pos = start; pos < end; ++pos) {
+        if (!isSkippedByDeletion(m_state.text[pos]))
+            ++deletions;
+    }
+    setCaret(end);
+    for (int i = 0; i < deletions; ++i)
+        deleteOne(Direction::Backward);
+}
+
+QString AmountKeystrokes::copy() const
+{
+    if (!m_state.hasSelection())
+        return {};
+    const int start = m_state.selectionStart();
+    return normalizedAmountText(m_state.text.mid(start, m_state.selectionEnd() - start), m_settings);
+}
+
+QString AmountKeystrokes::cut()
+{
+    const QString clipboardText = copy();
+    if (m_state.hasSelection())
+        deleteSelection();
+    return clipboardText;
+}
+
+void AmountKeystrokes::paste(const QString &clipboardText)
+{
+    if (m_state.hasSelection())
+        deleteSelection();
+    for (QChar c : clipboardText)
+        typeCharacter(c);
+}
+
+void AmountKeystrokes::setText(const QString &text, int caret)
+{
+    if (text != m_state.text) {
+        m_state.text = text;
+        m_changes.append(text);
+    }
+    setCaret(caret);
+}
+
+void AmountKeystrokes::setCaret(int caret)
+{
+    m_state.caret = caret;
+    m_state.anchor = caret;
+}
