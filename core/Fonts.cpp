@@ -6,7 +6,7 @@
 namespace Fonts {
 
 namespace {
-// Wine's faithful metric copies of Tahoma and MS Sans Serif; they are not on the font path.
+// Wine's free versions of Tahoma and MS Sans Serif; they are not on the font path.
 void addWineFont(const QString &family, const QStringList &files)
 {
     if (QFontDatabase::hasFamily(family))
@@ -24,7 +24,9 @@ void installLookAlikes()
     // Franklin Gothic Medium has no free metric copy; Libre Franklin Medium comes with the program.
     if (!QFontDatabase::hasFamily(QStringLiteral("Franklin Gothic Medium")))
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LibreFranklin-Medium.ttf"));
-    addWineFont(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
+    // Only the regular face: Wine's bold Tahoma has regular-weight strokes, so Qt emboldens the
+    // regular face instead, which reads as bold on screen and on paper.
+    addWineFont(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf")});
     addWineFont(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
 
     // Substitutes are used only when the named family itself is missing.
