@@ -1,8 +1,12 @@
 #include "TForm1.h"
 #include "DeclarationForm.h"
+#include "DeclarationPrinter.h"
+#include "FormDeclarationReader.h"
+#include "ReportTemplates.h"
 #include "ErrorGuard.h"
 #include "Fonts.h"
 #include "FormScrollArea.h"
+#include "SavedFormCommands.h"
 #include "THeaderFill.h"
 #include "TStringGrid.h"
 
@@ -138,6 +142,8 @@ void TForm1::buildContent()
     m_scrollArea->setWidget(client);
 
     m_declaration = new DeclarationForm(m_sectionPanels[0], m_sectionPanels[1], m_sectionPanels[2], this);
+    m_printer = std::make_unique<DeclarationPrinter>(std::make_unique<FormDeclarationReader>(*m_declaration),
+                                                     buildReportTemplates);
 }
 
 void TForm1::showFillingWorkArea()
@@ -154,11 +160,25 @@ void TForm1::showFillingWorkArea()
     activateWindow();
 }
 
-void TForm1::Nyomtats1Click() {}
+void TForm1::Nyomtats1Click()
+{
+    m_printer->Nyomtats1Click(this);
+}
 
-void TForm1::Kitltsmentse1Click() {}
+void TForm1::attachForm3(TForm3 &form3)
+{
+    m_savedForm = std::make_unique<SavedFormCommands>(*m_declaration, form3, m_rijndael1);
+}
 
-void TForm1::Kitltttrlapbetltse1Click() {}
+void TForm1::Kitltsmentse1Click()
+{
+    m_savedForm->save();
+}
+
+void TForm1::Kitltttrlapbetltse1Click()
+{
+    m_savedForm->load();
+}
 
 void TForm1::Kilps1Click()
 {

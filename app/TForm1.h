@@ -1,10 +1,15 @@
 #pragma once
+#include "TRijndael.h"
 #include "WheelSteps.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class DeclarationForm;
+class DeclarationPrinter;
+class SavedFormCommands;
+class TForm3;
 class FormScrollArea;
 class QAction;
 class QFrame;
@@ -18,6 +23,9 @@ class TForm1 : public QMainWindow
 public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The hidden buffer window, created after this one, holds the saved form's line buffers.
+    void attachForm3(TForm3 &form3);
 
     // Sizes and places the window to fill the work area, scrolled to the top, and shows it.
     void showFillingWorkArea();
@@ -61,4 +69,7 @@ private:
     DeclarationForm *m_declaration = nullptr;
     QWidget *m_lastFocusedField = nullptr;
     WheelSteps m_wheelSteps;
+    TRijndael m_rijndael1;
+    std::unique_ptr<SavedFormCommands> m_savedForm;
+    std::unique_ptr<DeclarationPrinter> m_printer; // Report1, the print identifier, the column sums
 };

@@ -7,6 +7,7 @@
 #include "TStringGrid.h"
 
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <algorithm>
 #include <array>
@@ -149,68 +150,71 @@ void DeclarationForm::connectGroupHandlers()
 
 void DeclarationForm::recomputeGroupTotal(int group)
 {
-    guarded([&] {
-        std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;
-        for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
-            inputs[p - 1] = numEdit(FieldCatalogue::amountIndex(group, p))->Text();
-        const long double total = groupTotal(inputs, RegionalSettings::current());
-        numEdit(FieldCatalogue::amountIndex(group, FieldCatalogue::TotalPosition))->setValue(total);
-    });
+    std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;
+    for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
+        inputs[p - 1] = numEdit(FieldCatalogue::amountIndex(group, p))->Text();
+    const long double total = groupTotal(inputs, RegionalSettings::current());
+    numEdit(FieldCatalogue::amountIndex(group, FieldCatalogue::TotalPosition))->setValue(total);
+}
+
+void DeclarationForm::groupChanged(int group)
+{
+    guarded([this, group] { recomputeGroupTotal(group); });
 }
 
 void DeclarationForm::PBNumEdit2Change()
 {
-    recomputeGroupTotal(1);
+    groupChanged(1);
 }
 
 void DeclarationForm::PBNumEdit11Change()
 {
-    recomputeGroupTotal(2);
+    groupChanged(2);
 }
 
 void DeclarationForm::PBNumEdit20Change()
 {
-    recomputeGroupTotal(3);
+    groupChanged(3);
 }
 
 void DeclarationForm::PBNumEdit29Change()
 {
-    recomputeGroupTotal(4);
+    groupChanged(4);
 }
 
 void DeclarationForm::PBNumEdit38Change()
 {
-    recomputeGroupTotal(5);
+    groupChanged(5);
 }
 
 void DeclarationForm::PBNumEdit47Change()
 {
-    recomputeGroupTotal(6);
+    groupChanged(6);
 }
 
 void DeclarationForm::PBNumEdit56Change()
 {
-    recomputeGroupTotal(7);
+    groupChanged(7);
 }
 
 void DeclarationForm::PBNumEdit65Change()
 {
-    recomputeGroupTotal(8);
+    groupChanged(8);
 }
 
 void DeclarationForm::PBNumEdit74Change()
 {
-    recomputeGroupTotal(9);
+    groupChanged(9);
 }
 
 void DeclarationForm::PBNumEdit83Change()
 {
-    recomputeGroupTotal(10);
+    groupChanged(10);
 }
 
 void DeclarationForm::PBNumEdit92Change()
 {
-    recomputeGroupTotal(11);
+    groupChanged(11);
 }
 
 TEdit *DeclarationForm::edit(int index) const
@@ -234,10 +238,25 @@ QString DeclarationForm::text(int index) const
 
 void DeclarationForm::setText(int index, const QString &text)
 {
-    if (TEdit *e = edit(index))
+    if (TEdit *e = edit(index)) {
         e->setText(text);
-    else if (TNumEdit *n = numEdit(index))
-        n->setText(text);
+        return;
+    }
+    TNumEdit *amount = numEdit(index);
+    const FieldSpec &spec = FieldCatalogue::fields()[index];
+    const bool groupInput = spec.group != 0 && spec.position != FieldCatalogue::TotalPosition;
+    if (!amount || !groupInput || amount->Text() == text) {
+        if (amount)
+            amount->setText(text);
+        return;
+    }
+    {
+        // The group's change handler runs here rather than from OnChange, so that its error stops
+        // the caller (a load stops at the line whose amount does not parse).
+        const QSignalBlocker quiet(amount);
+        amount->setText(text);
+    }
+    recomputeGroupTotal(spec.group);
 }
 
 QString DeclarationForm::cell(int column, int row) const

@@ -24,8 +24,8 @@ public:
     TNumEdit *numEdit(int index) const;
     TStringGrid *grid() const { return m_grid; }
 
-    // Text of a text or amount field. Writing an amount text that differs fires its OnChange,
-    // and so its group's change handler.
+    // Text of a text or amount field. Writing a group input's text that differs runs its group's
+    // change handler; a conversion error there is thrown to the caller, the new text staying.
     QString text(int index) const;
     void setText(int index, const QString &text);
 
@@ -50,9 +50,11 @@ public slots:
 
 private:
     void connectGroupHandlers();
-    // Writes the sum of the group's inputs into its total; an input that does not parse stops
-    // it, leaving the total as it was, and its error goes to the error box.
+    // Writes the sum of the group's inputs into its total. The first input that does not parse
+    // stops it with its conversion error, leaving the total as it was.
     void recomputeGroupTotal(int group);
+    // The handlers' body: a recomputation whose error goes to the error box.
+    void groupChanged(int group);
 
     void buildSectionOne(QWidget *panel);
     void buildIncomeGroup(int group, QWidget *panel);

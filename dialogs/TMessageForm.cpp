@@ -1,0 +1,65 @@
+#include "TMessageForm.h"
+#include "DialogScript.h"
+#include "MsgDlg.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+TMessageForm::TMessageForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setFont(QApplication::font("QMessageBox"));
+}
+
+void TMessageForm::setClientSize(QSize size)
+{
+    setFixedSize(size);
+}
+
+QPushButton *TMessageForm::addButton(const QString &name, const QString &caption, int modalResult,
+                                     const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    if (modalResult != mrNone)
+        connect(button, &QPushButton::clicked, this, [this, modalResult] { done(modalResult); });
+    return button;
+}
+
+void TMessageForm::setDefaultButton(QPushButton *button)
+{
+    button->setDefault(true);
+}
+
+void TMessageForm::centreOnScreen()
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QSize outer = frameGeometry().size();
+    move(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2);
+}
+
+int TMessageForm::showModal()
+{
+    if (DialogScript::active())
+        return DialogScript::answer(*this);
+    return exec();
+}
+
+void TMessageForm::reject()
+{
+    done(mrCancel);
+}
+
+void TMessageForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_cancelButton)
+            m_cancelButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

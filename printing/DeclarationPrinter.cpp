@@ -1,0 +1,27 @@
+#include "DeclarationPrinter.h"
+#include "FieldCatalogue.h"
+#include "PrintIdentifier.h"
+
+DeclarationPrinter::DeclarationPrinter(std::unique_ptr<DeclarationReader> reader, const TemplateBuilder &buildTemplates,
+                                       ProcessorWordSource processorWords, PrintValueProvider::DateSource today)
+    : m_reader(std::move(reader)), m_processorWords(std::move(processorWords)),
+      m_provider(*m_reader, m_printIdentifier, std::move(today))
+{
+    m_report.OnGetValue = [this](const QString &VarName, PrintValue &Value) {
+        m_provider.Report1GetValue(VarName, Value);
+    };
+    buildTemplates(m_report);
+}
+
+void DeclarationPrinter::Nyomtats1Click(QWidget *window)
+{
+    static const int nameIndex = *FieldCatalogue::find(QStringLiteral("Edit1"));
+    const QString name = m_reader->text(nameIndex);
+    if (!name.isEmpty()) {
+        m_printIdentifier = PrintIdentifier::form(name, ProcessorDigits(m_processorWords()));
+        if (auto *barcode = dynamic_cast<TBarCodeView *>(m_report.FindObject(u"BarCode1")))
+            barcode->Text = m_printIdentifier;
+    }
+    if (m_report.PrepareReport(true))
+        m_report.ShowPreparedReport(window);
+}

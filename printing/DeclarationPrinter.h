@@ -1,0 +1,38 @@
+#pragma once
+#include "DeclarationReader.h"
+#include "PrintValueProvider.h"
+#include "ProcessorDigits.h"
+#include "TReport.h"
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// The print command of the declaration window with what it keeps between prints: the report
+// Report1 with its page templates, the print identifier and the value provider's column sum cache.
+class DeclarationPrinter
+{
+public:
+    // Fills the report with its page templates, once.
+    using TemplateBuilder = std::function<void(TReport &report)>;
+
+    DeclarationPrinter(std::unique_ptr<DeclarationReader> reader, const TemplateBuilder &buildTemplates,
+                       ProcessorWordSource processorWords = readProcessorWords,
+                       PrintValueProvider::DateSource today = &QDate::currentDate);
+
+    // Forms the identifier when the applicant's name is not empty, prepares the pages afresh and,
+    // when that succeeded, shows the modal preview over window.
+    void Nyomtats1Click(QWidget *window);
+
+    const QString &printIdentifier() const { return m_printIdentifier; }
+    TReport &report() { return m_report; }
+    const PrintValueProvider &valueProvider() const { return m_provider; }
+
+private:
+    std::unique_ptr<DeclarationReader> m_reader;
+    ProcessorWordSource m_processorWords;
+    QString m_printIdentifier; // empty until the first print with a name
+    PrintValueProvider m_provider;
+    TReport m_report;
+};

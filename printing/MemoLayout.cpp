@@ -1,0 +1,141 @@
+#include "MemoLayout.h"
+#include "PageObjects.h"
+#include "PrintFonts.h"
+
+#include <QStringList>
+
+namespace MemoLayout {
+
+namespace {
+
+// The look-alike fonts run up to a few per cent wider than the fonts the templates were laid out
+// with. A line up to this much wider than its memo still counts as fitting and is drawn
+// condensed to the memo's width, so that a one-line label stays one line.
+constexpr double FitTolerance = 1.035;
+
+struct Line
+{
+    QString text;
+    bool endsParagraph = false;
+};
+
+class Wrapper
+{
+public:
+    Wrapper(const QFontMetricsF &metrics, double width) : m_metrics(metrics), m_width(width) {}
+
+    void wrap(const QString &paragraph, std::vector<Line> &lines) const
+    {
+        QString line;
+        bool started = false;
+        for (const QString &word : paragraph.split(u' ')) {
+            const QString candidate = started ? line + u' ' + word : word;
+            if (!started || fits(candidate)) {
+                line = candidate;
+            } else {
+                lines.push_back({line});
+                line = word;
+            }
+            started = true;
+            breakOverlongWord(line, lines);
+        }
+        lines.push_back({line, true});
+    }
+
+private:
+    bool fits(const QString &text) const { return m_metrics.horizontalAdvance(text) <= m_width * FitTolerance; }
+
+    // A line that is one word too wide for the memo gives up its longest fitting head, at least one character.
+    void breakOverlongWord(QString &line, std::vector<Line> &lines) const
+    {
+        while (line.size() > 1 && !fits(line)) {
+            qsizetype head = line.size() - 1;
+            while (head > 1 && !fits(line.left(head)))
+                --head;
+            lines.push_back({line.left(head)});
+            line = line.mid(head);
+        }
+    }
+
+    const QFontMetricsF &m_metrics;
+    double m_width;
+};
+
+std::vector<Line> breakLines(const TMemoView &memo, const QString &text, const QFontMetricsF &metrics, double width)
+{
+    std::vector<Line> lines;
+    const Wrapper wrapper(metrics, width);
+    for (const QString &paragraph : text.split(u'\n')) {
+        if (memo.WordWrap)
+            wrapper.wrap(paragraph, lines);
+        else
+            lines.push_back({paragraph, true});
+    }
+    return lines;
+}
+
+double blockTop(const TMemoView &memo, const QRectF &inner, double blockHeight)
+{
+    switch (memo.VAlign) {
+    case vaCenter:
+        return inner.top() + (inner.height() - blockHeight) / 2;
+    case vaBottom:
+        return inner.bottom() - blockHeight;
+    case vaTop:
+        break;
+    }
+    return inner.top();
+}
+
+void placeJustified(const QString &line, const QFontMetricsF &metrics, const QRectF &inner, double baseline,
+                    std::vector<TextRun> &runs)
+{
+    const QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+    double wordsWidth = 0;
+    for (const QString &word : words)
+        wordsWidth += metrics.horizontalAdvance(word);
+    const double gap = (inner.width() - wordsWidth) / double(words.size() - 1);
+    double x = inner.left();
+    for (const QString &word : words) {
+        runs.push_back({QPointF(x, baseline), word});
+        x += metrics.horizontalAdvance(word) + gap;
+    }
+}
+
+} // namespace
+
+TextBlock layout(const TMemoView &memo, const QString &text)
+{
+    TextBlock block{memo.bounds(), PrintFonts::fromStored(memo.Font), memo.Font.Color, {}};
+    const QFontMetricsF metrics = PrintFonts::layoutMetrics(block.font);
+    const QRectF inner = memo.bounds().adjusted(memo.GapX, memo.GapY, -memo.GapX, -memo.GapY);
+    const std::vector<Line> lines = breakLines(memo, text, metrics, inner.width());
+
+    const double pitch = metrics.height() + memo.LineSpacing;
+    const double blockHeight = double(lines.size()) * pitch - memo.LineSpacing;
+    double top = blockTop(memo, inner, blockHeight);
+    for (const Line &line : lines) {
+        const double baseline = top + metrics.ascent();
+        top += pitch;
+        if (line.text.isEmpty())
+            continue;
+        const bool justify =
+            memo.HAlign == haBlock && !line.endsParagraph && line.text.split(u' ', Qt::SkipEmptyParts).size() > 1;
+        if (justify) {
+            placeJustified(line.text, metrics, inner, baseline, block.runs);
+            continue;
+        }
+        const double width = metrics.horizontalAdvance(line.text);
+        if (width > inner.width()) {
+            block.runs.push_back({QPointF(inner.left(), baseline), line.text, inner.width() / width});
+            continue;
+        }
+        double x = inner.left();
+        if (memo.HAlign == haCenter)
+            x += (inner.width() - width) / 2;
+        block.runs.push_back({QPointF(x, baseline), line.text});
+    }
+    return block;
+}
+
+} // namespace MemoLayout

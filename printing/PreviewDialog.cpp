@@ -1,0 +1,153 @@
+#include "PreviewDialog.h"
+#include "ErrorGuard.h"
+#include "PagePrinting.h"
+#include "PreviewPages.h"
+
+#include <QAction>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr double ZoomStep = 1.25;
+constexpr double SmallestZoom = 0.1;
+constexpr double LargestZoom = 8.0;
+constexpr int WholePageMargin = 40; // px left around the page when it is fitted into the window
+
+PreviewDialog::ModalHook &modalHook()
+{
+    static PreviewDialog::ModalHook hook;
+    return hook;
+}
+
+PreviewDialog::PrintDialogHook &printDialogHook()
+{
+    static PreviewDialog::PrintDialogHook hook;
+    return hook;
+}
+
+} // namespace
+
+PreviewDialog::PreviewDialog(const std::vector<PreparedPage> &pages, QWidget *parent)
+    : QDialog(parent), m_prepared(pages)
+{
+    setObjectName(QStringLiteral("PreviewDialog"));
+    setWindowTitle(QString::fromUtf8("Nyomtatási kép"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    addCommand(Print, QString::fromUtf8("Nyomtatás"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, &PreviewDialog::print);
+    m_toolBar->addSeparator();
+    addCommand(ZoomIn, QString::fromUtf8("Nagyítás"),
+               {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &PreviewDialog::zoomIn);
+    addCommand(ZoomOut, QString::fromUtf8("Kicsinyítés"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+               &PreviewDialog::zoomOut);
+    addCommand(ActualSize, QStringLiteral("100 %"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+               &PreviewDialog::zoomToActualSize);
+    addCommand(WholePage, QString::fromUtf8("Egész oldal"), {}, &PreviewDialog::zoomToWholePage);
+
+    m_pages = new PreviewPages(pages);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setWidget(m_pages);
+    m_scrollArea->setBackgroundRole(QPalette::Dark);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_scrollArea);
+
+    setModal(true);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void PreviewDialog::addCommand(Command command, const QString &text, const QList<QKeySequence> &shortcuts,
+                               void (PreviewDialog::*handler)())
+{
+    QAction *action = m_toolBar->addAction(text);
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    m_actions[command] = action;
+}
+
+double PreviewDialog::zoom() const
+{
+    return m_pages->zoom();
+}
+
+void PreviewDialog::setZoom(double zoom)
+{
+    m_pages->setZoom(std::clamp(zoom, SmallestZoom, LargestZoom));
+}
+
+void PreviewDialog::zoomIn()
+{
+    setZoom(zoom() * ZoomStep);
+}
+
+void PreviewDialog::zoomOut()
+{
+    setZoom(zoom() / ZoomStep);
+}
+
+void PreviewDialog::zoomToActualSize()
+{
+    setZoom(1.0);
+}
+
+void PreviewDialog::zoomToWholePage()
+{
+    const QSizeF page = m_pages->largestPageAtActualSize();
+    if (page.isEmpty())
+        return;
+    const QSize room = m_scrollArea->viewport()->size() - QSize(WholePageMargin, WholePageMargin);
+    setZoom(std::min(room.width() / page.width(), room.height() / page.height()));
+}
+
+bool PreviewDialog::askPrinter(QPrinter &printer)
+{
+    if (printDialogHook())
+        return printDialogHook()(printer);
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, int(m_prepared.size()));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PreviewDialog::print()
+{
+    QPrinter printer(QPrinter::HighResolution); // the default printer
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setCopyCount(1);
+    if (askPrinter(printer))
+        PagePrinting::print(printer, m_prepared);
+}
+
+void PreviewDialog::showModal()
+{
+    if (!modalHook()) {
+        exec();
+        return;
+    }
+    show();
+    modalHook()(*this);
+    close();
+}
+
+void PreviewDialog::setModalHookForTesting(ModalHook hook)
+{
+    modalHook() = std::move(hook);
+}
+
+void PreviewDialog::setPrintDialogHookForTesting(PrintDialogHook hook)
+{
+    printDialogHook() = std::move(hook);
+}

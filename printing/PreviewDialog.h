@@ -1,0 +1,58 @@
+#pragma once
+#include "PreparedPage.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class PreviewPages;
+class QAction;
+class QPrinter;
+class QScrollArea;
+class QToolBar;
+
+// The print preview: modal, maximised, opening at 100 %, with a tool bar offering only Print
+// and the zoom commands. Print opens the print dialog (the default printer, all pages, one
+// copy) and prints the prepared pages as they are.
+class PreviewDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    PreviewDialog(const std::vector<PreparedPage> &pages, QWidget *parent = nullptr);
+
+    enum Command { Print, ZoomIn, ZoomOut, ActualSize, WholePage };
+    QAction *action(Command command) const { return m_actions[command]; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    PreviewPages *pagesWidget() const { return m_pages; }
+
+    double zoom() const;
+    void zoomIn();
+    void zoomOut();
+    void zoomToActualSize();
+    void zoomToWholePage();
+    // Runs the print dialog and prints; an error is shown in the error box.
+    void print();
+
+    // Shows the preview and returns when it is closed.
+    void showModal();
+
+    // Tests act for the user: while set, showModal() shows the dialog, hands it to the hook and
+    // closes it instead of running it modally, and print() asks the print dialog hook, which
+    // sets up the printer and answers whether to print, instead of the print dialog.
+    using ModalHook = std::function<void(PreviewDialog &)>;
+    using PrintDialogHook = std::function<bool(QPrinter &)>;
+    static void setModalHookForTesting(ModalHook hook);
+    static void setPrintDialogHookForTesting(PrintDialogHook hook);
+
+private:
+    void addCommand(Command command, const QString &text, const QList<QKeySequence> &shortcuts,
+                    void (PreviewDialog::*handler)());
+    void setZoom(double zoom);
+    bool askPrinter(QPrinter &printer);
+
+    const std::vector<PreparedPage> &m_prepared;
+    QToolBar *m_toolBar = nullptr;
+    QScrollArea *m_scrollArea = nullptr;
+    PreviewPages *m_pages = nullptr;
+    QAction *m_actions[WholePage + 1] = {};
+};

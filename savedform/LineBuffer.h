@@ -1,0 +1,35 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// One text of 8-bit Windows-1250 bytes, read and written whole or line by line. A line ends at
+// CR LF, a lone CR or a lone LF; a break at the very end of the text starts no further line.
+class LineBuffer
+{
+public:
+    void clear();
+
+    // Appends the string and CR LF; a string with line breaks becomes several lines.
+    void add(const QByteArray &line);
+
+    int count() const;
+    QByteArray line(int index) const; // without its line break; empty past the last line
+
+    const QByteArray &text() const { return m_text; }
+    void setText(const QByteArray &text);
+
+    // The file's content becomes exactly the text. The file is replaced atomically, so a
+    // failed write leaves any previous file as it was. Raises Error::cannotCreateFile.
+    void saveToFile(const QString &path) const;
+    // The text becomes exactly the file's content. Raises Error::cannotOpenFile.
+    void loadFromFile(const QString &path);
+
+private:
+    void indexLines() const;
+
+    QByteArray m_text;
+    // Start and length of every line, built at the first line access after a change.
+    mutable std::vector<std::pair<qsizetype, qsizetype>> m_lines;
+    mutable bool m_indexed = true;
+};

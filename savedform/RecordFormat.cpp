@@ -1,0 +1,125 @@
+#include "RecordFormat.h"
+#include "DeclarationForm.h"
+#include "Error.h"
+#include "FieldCatalogue.h"
+#include "LineBuffer.h"
+#include "TStringGrid.h"
+#include "Windows1250.h"
+
+#include <charconv>
+#include <utility>
+
+namespace RecordFormat {
+
+namespace {
+
+// The text before and after the first separator; without one, nothing before and all after.
+std::pair<QByteArray, QByteArray> splitAtFirst(const QByteArray &text, char separator)
+{
+    const qsizetype at = text.indexOf(separator);
+    if (at < 0)
+        return {QByteArray(), text};
+    return {text.left(at), text.mid(at + 1)};
+}
+
+int parseInteger(const QByteArray &text)
+{
+    const char *first = text.constData();
+    const char *last = first + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    int value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last)
+        throw Error::invalidInteger(Windows1250::decode(text));
+    return value;
+}
+
+// A table line carries its cell as "[c,r]" before the text; the line is read as stored, so a
+// "$" in a cell's text survives.
+void restoreCell(const QByteArray &line, DeclarationForm &form)
+{
+    const qsizetype open = line.indexOf('[');
+    const qsizetype close = line.indexOf(']');
+    if (open < 0 || close < 0)
+        return;
+    const QByteArray position = close > open ? line.mid(open + 1, close - open - 1) : QByteArray();
+    const auto [columnText, rowText] = splitAtFirst(position, ',');
+    const int column = parseInteger(columnText);
+    const int row = parseInteger(rowText);
+    if (column < 1 || column >= TStringGrid::ColCount || row < 1 || row >= TStringGrid::RowCount)
+        return; // no save writes outside the data cells
+    form.setCell(column, row, Windows1250::decode(line.mid(close + 1)));
+}
+
+} // namespace
+
+QByteArray marker()
+{
+    return QByteArrayLiteral("haj\xf3sk\xf6t\xf5");
+}
+
+void collect(const DeclarationForm &form, LineBuffer &collection, LineBuffer &output)
+{
+    collection.clear();
+    output.clear();
+    const auto &fields = FieldCatalogue::fields();
+    for (int i = 0; i < int(fields.size()); ++i) {
+        const QByteArray name = fields[i].name.toLatin1() + '_';
+        if (fields[i].kind != FieldKind::Table) {
+            collection.add(name + Windows1250::encode(form.text(i)));
+            continue;
+        }
+        for (int c = 1; c < TStringGrid::ColCount; ++c) {
+            for (int r = 1; r < TStringGrid::RowCount; ++r)
+                collection.add(name + '[' + QByteArray::number(c) + ',' + QByteArray::number(r) + ']' +
+                               Windows1250::encode(form.cell(c, r)));
+        }
+    }
+}
+
+void filter(const LineBuffer &collection, LineBuffer &output)
+{
+    output.add(marker());
+    QByteArray lastName;
+    const int count = collection.count();
+    for (int i = 0; i < count; ++i) {
+        const QByteArray line = collection.line(i);
+        const qsizetype separator = line.indexOf('_');
+        if (separator >= 0) {
+            if (separator + 1 == line.size())
+                continue; // an empty text field
+            output.add(line);
+            lastName = line.left(separator);
+        } else if (!line.isEmpty()) {
+            output.add('$' + lastName + '_' + line);
+        }
+    }
+}
+
+void restore(const LineBuffer &output, DeclarationForm &form)
+{
+    QByteArray lastName;
+    const int count = output.count();
+    for (int i = 1; i < count; ++i) {
+        const QByteArray stored = output.line(i);
+        QByteArray line = stored;
+        line.replace('$', QByteArray());
+        if (!line.contains('_') && i > 1)
+            line = lastName + '_' + line;
+        const auto [name, value] = splitAtFirst(line, '_');
+        const std::optional<int> index = FieldCatalogue::find(Windows1250::decode(name));
+        if (!index) {
+            lastName.clear(); // a foreign record: its continuation lines must not reach a field
+            continue;
+        }
+        const FieldSpec &field = FieldCatalogue::fields()[*index];
+        if (field.kind == FieldKind::Table)
+            restoreCell(stored, form);
+        else
+            form.setText(*index, Windows1250::decode(value));
+        lastName = field.name.toLatin1();
+    }
+}
+
+} // namespace RecordFormat

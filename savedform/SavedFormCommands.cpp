@@ -1,0 +1,87 @@
+#include "SavedFormCommands.h"
+#include "Error.h"
+#include "IntlDialogs.h"
+#include "RecordFormat.h"
+#include "TForm3.h"
+#include "TInternationalRec.h"
+#include "TRijndael.h"
+#include "Windows1250.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char FileName[] = "KTV3815.txt";
+
+QString askPassword(const char *caption, const char *prompt)
+{
+    DialogLanguage = LanguageTable::Hungarian;
+    QString password;
+    IntlInputQuery(QString::fromUtf8(caption), QString::fromUtf8(prompt), QString(), password);
+    return password;
+}
+
+} // namespace
+
+SavedFormCommands::SavedFormCommands(DeclarationForm &form, TForm3 &form3, TRijndael &cipher)
+    : m_form(form), m_form3(form3), m_cipher(cipher)
+{
+}
+
+QString SavedFormCommands::filePath() const
+{
+    const QString directory = m_directory.isEmpty() ? QCoreApplication::applicationDirPath() : m_directory;
+    return QDir(directory).absoluteFilePath(QLatin1String(FileName));
+}
+
+void SavedFormCommands::save()
+{
+    collectPlaintext();
+    const QString password = askPassword("Kérek egy jelszót!", "A jelszó a későbbi visszatöltésnél kell majd:");
+    if (password.isEmpty())
+        return;
+    encipherAndWrite(password);
+}
+
+void SavedFormCommands::load()
+{
+    readAndRestore(askPassword("Jelszóellenőrzés", "Kérem a jelszót"));
+}
+
+void SavedFormCommands::collectPlaintext()
+{
+    RecordFormat::collect(m_form, m_form3.RichEdit3, m_form3.RichEdit4);
+    RecordFormat::filter(m_form3.RichEdit3, m_form3.RichEdit4);
+}
+
+void SavedFormCommands::encipherAndWrite(const QString &password)
+{
+    LineBuffer &output = m_form3.RichEdit4;
+    m_cipher.SetKeyFromPassword(Windows1250::encode(password));
+    output.setText(m_cipher.EncryptText(output.text()));
+    output.saveToFile(filePath());
+}
+
+void SavedFormCommands::readAndRestore(const QString &password)
+{
+    const QString path = filePath();
+    if (!QFileInfo::exists(path)) {
+        IntlShowMessage(QString::fromUtf8("Nincs mentés!           ."));
+        return;
+    }
+    LineBuffer &output = m_form3.RichEdit4;
+    output.loadFromFile(path);
+    m_cipher.SetKeyFromPassword(Windows1250::encode(password));
+    output.setText(m_cipher.DecryptText(output.text()));
+    if (output.line(0) != RecordFormat::marker()) {
+        IntlShowMessage(QString::fromUtf8("Hibás jelszó!           ."));
+        return;
+    }
+    // Every saved plaintext ends with a line break; without one the file was cut short, and
+    // restoring it would write a cut value into a field.
+    if (!output.text().endsWith("\r\n"))
+        throw Error::invalidFileFormat();
+    RecordFormat::restore(output, m_form);
+}

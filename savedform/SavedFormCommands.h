@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+class DeclarationForm;
+class TForm3;
+class TRijndael;
+
+// The menu commands "Űrlap mentése" and "Kitöltött űrlap betöltése": the declaration's fields
+// saved under a password to one file, KTV3815.txt beside the program, and loaded back. Errors
+// are raised for the caller's error guard; what the user must act on is shown as a message.
+class SavedFormCommands
+{
+public:
+    SavedFormCommands(DeclarationForm &form, TForm3 &form3, TRijndael &cipher);
+
+    // Where the file lives; the program's own directory unless set (tests use their own).
+    void setDirectory(const QString &directory) { m_directory = directory; }
+    QString filePath() const;
+
+    // Collects the fields, asks for a password and writes the file. An empty password writes
+    // nothing and shows nothing.
+    void save();
+    // Asks for the password, then reads, deciphers and checks the file and restores the fields.
+    void load();
+
+    // The steps behind the dialogs.
+    void collectPlaintext();
+    void encipherAndWrite(const QString &password);
+    void readAndRestore(const QString &password);
+
+private:
+    DeclarationForm &m_form;
+    TForm3 &m_form3;
+    TRijndael &m_cipher;
+    QString m_directory;
+};

@@ -1,0 +1,319 @@
+#include "DeclarationPrinter.h"
+#include "ErrorGuard.h"
+#include "FakeDeclarationReader.h"
+#include "PagePrinting.h"
+#include "PdfProbe.h"
+#include "PreviewDialog.h"
+#include "PreviewPages.h"
+#include "RegionalSettings.h"
+#include "ReportFixtures.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace ReportFixtures;
+
+// The print command from the name field to the preview and the printer.
+class TestDeclarationPrinter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void firstPrintWithEmptyName();
+    void nameFormsTheIdentifier();
+    void emptyNameKeepsThePreviousIdentifier();
+    void blanksCountAsAName();
+    void valuesOfTheDeclarationReachThePages();
+    void conversionErrorShowsOneErrorAndNoPreview();
+    void previewOpensMaximisedModalAt100Percent();
+    void previewToolBarOffersPrintAndZoomOnly();
+    void zoomShortcuts();
+    void previewShowsEachPageInItsOrientation();
+    void printFromThePreviewPrintsThePreparedPages();
+    void cancelledPrintDialogPrintsNothing();
+
+private:
+    void print();
+    QString shownText(size_t page, int memo) const;
+
+    QTemporaryDir m_dir;
+    FakeDeclarationReader *m_reader = nullptr;
+    std::unique_ptr<DeclarationPrinter> m_printer;
+    QStringList m_errors;
+    int m_previews = 0;
+    std::vector<PreparedPage> m_shown; // what the last preview showed
+    QWidget m_window;
+};
+
+namespace {
+const ProcessorWords WorkedExample{198339, 1050624, 2147154879u, 3219913727u};
+const int Name = *FieldCatalogue::find(u"Edit1");
+} // namespace
+
+void TestDeclarationPrinter::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestDeclarationPrinter::init()
+{
+    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
+    auto reader = std::make_unique<FakeDeclarationReader>();
+    m_reader = reader.get();
+    m_printer = std::make_unique<DeclarationPrinter>(
+        std::move(reader), buildThreePages, [] { return WorkedExample; }, [] { return QDate(2024, 3, 5); });
+    m_errors.clear();
+    m_previews = 0;
+    m_shown.clear();
+    setErrorSinkForTesting([this](const QString &message) { m_errors << message; });
+    PreviewDialog::setModalHookForTesting([this](PreviewDialog &) {
+        ++m_previews;
+        m_shown = m_printer->report().preparedPages();
+    });
+}
+
+void TestDeclarationPrinter::cleanup()
+{
+    PreviewDialog::setModalHookForTesting({});
+    PreviewDialog::setPrintDialogHookForTesting({});
+    setErrorSinkForTesting({});
+    RegionalSettings::pinForTesting(std::nullopt);
+}
+
+void TestDeclarationPrinter::print()
+{
+    guarded([this] { m_printer->Nyomtats1Click(&m_window); });
+}
+
+QString TestDeclarationPrinter::shownText(size_t page, int memo) const
+{
+    return texts(m_shown.at(page)).value(memo);
+}
+
+void TestDeclarationPrinter::firstPrintWithEmptyName()
+{
+    print();
+    QCOMPARE(m_previews, 1);
+    QCOMPARE(m_printer->printIdentifier(), QString());
+    auto *barcode = dynamic_cast<TBarCodeView *>(m_printer->report().FindObject(u"BarCode1"));
+    QCOMPARE(barcode->Text, QStringLiteral("12345678"));
+    QCOMPARE(m_shown.size(), size_t(3));
+    QCOMPARE(shownText(0, 3), QStringLiteral("()"));
+    QCOMPARE(shownText(2, 1), QStringLiteral("()"));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TestDeclarationPrinter::nameFormsTheIdentifier()
+{
+    m_reader->texts[Name] = QStringLiteral("A");
+    print();
+    QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833982"));
+    QCOMPARE(dynamic_cast<TBarCodeView *>(m_printer->report().FindObject(u"barcode1"))->Text,
+             QStringLiteral("19833982"));
+    QCOMPARE(shownText(0, 3), QStringLiteral("(19833982)"));
+    QCOMPARE(shownText(1, 4), QStringLiteral("(19833982)"));
+    QCOMPARE(shownText(2, 1), QStringLiteral("(19833982)"));
+    m_reader->texts[Name] = QStringLiteral("AB");
+    print();
+    QCOMPARE(shownText(0, 3), QStringLiteral("(198339C4)"));
+}
+
+void TestDeclarationPrinter::emptyNameKeepsThePreviousIdentifier()
+{
+    m_reader->texts[Name] = QStringLiteral("A");
+    print();
+    m_reader->texts[Name].clear();
+    print();
+    QCOMPARE(m_previews, 2);
+    QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833982"));
+    QCOMPARE(shownText(0, 3), QStringLiteral("(19833982)"));
+    QCOMPARE(dynamic_cast<TBarCodeView *>(m_printer->report().FindObject(u"BarCode1"))->Text,
+             QStringLiteral("19833982"));
+}
+
+void TestDeclarationPrinter::blanksCountAsAName()
+{
+    m_reader->texts[Name] = QStringLiteral(" ");
+    print();
+    QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833940"));
+}
+
+void TestDeclarationPrinter::valuesOfTheDeclarationReachThePages()
+{
+    m_reader->texts[Name] = QString::fromUtf8("Kovács Éva");
+    m_reader->setAmount(1, 1, 100000);
+    m_reader->setAmount(1, 9, 150000);
+    m_reader->setAmount(2, 9, 0.5L);
+    m_reader->setPeople(4);
+    print();
+    QCOMPARE(shownText(0, 0), QString::fromUtf8("Kovács Éva"));
+    QCOMPARE(shownText(0, 1), QStringLiteral("2024. 03. 05."));
+    QCOMPARE(shownText(0, 2), QStringLiteral("Oldal: 3/1"));
+    QCOMPARE(shownText(1, 0), QStringLiteral("100000"));
+    QCOMPARE(shownText(1, 1), QStringLiteral("150000,5"));
+    QCOMPARE(shownText(1, 2), QStringLiteral("150000,5"));
+    QCOMPARE(shownText(1, 3), QStringLiteral("37500 Ft.")); // 37500.125 rounded
+    QCOMPARE(shownText(2, 0), QStringLiteral("2024. 03. 05."));
+}
+
+void TestDeclarationPrinter::conversionErrorShowsOneErrorAndNoPreview()
+{
+    m_reader->texts[Name] = QStringLiteral("A");
+    print();
+    QCOMPARE(m_previews, 1);
+    m_reader->setUnparsable(FieldCatalogue::amountIndex(4, 9), QStringLiteral("1,2,3"));
+    print();
+    QCOMPARE(m_previews, 1);
+    QCOMPARE(m_errors, QStringList({QStringLiteral("'1,2,3' is not a valid floating point value")}));
+    QVERIFY(m_printer->report().preparedPages().empty());
+    // The identifier of this print was formed before the preparation failed.
+    QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833982"));
+}
+
+void TestDeclarationPrinter::previewOpensMaximisedModalAt100Percent()
+{
+    bool checked = false;
+    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+        QVERIFY(preview.isVisible());
+        QVERIFY(preview.isModal());
+        QVERIFY(preview.windowState() & Qt::WindowMaximized);
+        QCOMPARE(preview.parentWidget(), &m_window);
+        QCOMPARE(preview.zoom(), 1.0);
+        checked = true;
+    });
+    print();
+    QVERIFY(checked);
+}
+
+void TestDeclarationPrinter::previewToolBarOffersPrintAndZoomOnly()
+{
+    QStringList buttons;
+    QList<QKeySequence> shortcuts;
+    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+        for (QAction *action : preview.toolBar()->actions()) {
+            if (!action->isSeparator()) {
+                buttons << action->text();
+                shortcuts << action->shortcut();
+            }
+        }
+    });
+    print();
+    QCOMPARE(buttons, QStringList({QString::fromUtf8("Nyomtatás"), QString::fromUtf8("Nagyítás"),
+                                   QString::fromUtf8("Kicsinyítés"), QStringLiteral("100 %"),
+                                   QString::fromUtf8("Egész oldal")}));
+    QCOMPARE(shortcuts,
+             QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+P")), QKeySequence(QStringLiteral("Ctrl++")),
+                                  QKeySequence(QStringLiteral("Ctrl+-")), QKeySequence(QStringLiteral("Ctrl+0")),
+                                  QKeySequence()}));
+}
+
+void TestDeclarationPrinter::zoomShortcuts()
+{
+    QList<double> zooms;
+    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+        zooms << preview.zoom();
+        QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+        zooms << preview.zoom();
+        QTest::keyClick(&preview, Qt::Key_Minus, Qt::ControlModifier);
+        zooms << preview.zoom();
+        QTest::keyClick(&preview, Qt::Key_0, Qt::ControlModifier);
+        zooms << preview.zoom();
+        // Whole page: the largest page fits the window.
+        auto *wholePage =
+            qobject_cast<QToolButton *>(preview.toolBar()->widgetForAction(preview.action(PreviewDialog::WholePage)));
+        QTest::mouseClick(wholePage, Qt::LeftButton);
+        zooms << preview.zoom();
+        const QSizeF page = preview.pagesWidget()->largestPageAtActualSize() * preview.zoom();
+        QVERIFY(page.height() <= preview.height());
+        QVERIFY(page.width() <= preview.width());
+    });
+    print();
+    QCOMPARE(zooms.size(), 5);
+    QCOMPARE(zooms[0], 1.25);
+    QCOMPARE(zooms[1], 1.5625);
+    QCOMPARE(zooms[2], 1.25);
+    QCOMPARE(zooms[3], 1.0);
+    QVERIFY(zooms[4] > 0 && zooms[4] != 1.0);
+}
+
+void TestDeclarationPrinter::previewShowsEachPageInItsOrientation()
+{
+    std::vector<QRect> rects;
+    double pixelsPerMm = 0;
+    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+        for (size_t i = 0; i < 3; ++i)
+            rects.push_back(preview.pagesWidget()->pageRect(i));
+        pixelsPerMm = preview.pagesWidget()->pixelsPerMm();
+    });
+    print();
+    QCOMPARE(rects.size(), size_t(3));
+    QVERIFY(pixelsPerMm > 1);
+    QCOMPARE(rects[0].size(), QSize(qRound(210 * pixelsPerMm), qRound(297 * pixelsPerMm)));
+    QCOMPARE(rects[1].size(), QSize(qRound(297 * pixelsPerMm), qRound(210 * pixelsPerMm)));
+    QCOMPARE(rects[2].size(), rects[0].size());
+    QVERIFY(rects[1].top() > rects[0].bottom());
+    QVERIFY(rects[2].top() > rects[1].bottom());
+}
+
+void TestDeclarationPrinter::printFromThePreviewPrintsThePreparedPages()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("from-preview.pdf"));
+    int copies = 0;
+    QPrinter::PrintRange range = QPrinter::PageRange;
+    PreviewDialog::setPrintDialogHookForTesting([&](QPrinter &printer) {
+        copies = printer.copyCount();
+        range = printer.printRange();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        // The fields change while the preview is open: the print keeps the prepared pages.
+        m_reader->texts[Name] = QStringLiteral("Changed");
+        QTest::keyClick(&preview, Qt::Key_P, Qt::ControlModifier);
+    });
+    m_reader->texts[Name] = QStringLiteral("Nagy Béla");
+    print();
+    QVERIFY(m_errors.isEmpty());
+    QCOMPARE(copies, 1);
+    QCOMPARE(range, QPrinter::AllPages);
+    QCOMPARE(PdfProbe::pageSizes(pdf), std::vector<QSize>({QSize(595, 842), QSize(842, 595), QSize(595, 842)}));
+    const QString page1 = PdfProbe::text(pdf, 1);
+    QVERIFY(page1.contains(QString::fromUtf8("Nagy Béla")));
+    QVERIFY(!page1.contains(QStringLiteral("Changed")));
+    QVERIFY(page1.contains(QStringLiteral("(") + m_printer->printIdentifier() + QStringLiteral(")")));
+
+    // The same pages written directly.
+    const QString direct = m_dir.filePath(QStringLiteral("direct.pdf"));
+    PagePrinting::writePdf(direct, m_printer->report().preparedPages());
+    for (int page = 1; page <= 3; ++page)
+        QCOMPARE(PdfProbe::text(direct, page), PdfProbe::text(pdf, page));
+}
+
+void TestDeclarationPrinter::cancelledPrintDialogPrintsNothing()
+{
+    int asked = 0;
+    PreviewDialog::setPrintDialogHookForTesting([&](QPrinter &printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir.filePath(QStringLiteral("cancelled.pdf")));
+        return false;
+    });
+    PreviewDialog::setModalHookForTesting(
+        [](PreviewDialog &preview) { preview.action(PreviewDialog::Print)->trigger(); });
+    print();
+    QCOMPARE(asked, 1);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancelled.pdf"))));
+}
+
+QTEST_MAIN(TestDeclarationPrinter)
+#include "tst_declarationprinter.moc"

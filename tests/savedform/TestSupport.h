@@ -1,0 +1,28 @@
+#pragma once
+#include "DeclarationForm.h"
+#include "Error.h"
+
+#include <QWidget>
+#include <functional>
+
+// The declaration's fields on three plain section panels of one window, as the main window
+// builds them.
+struct FormFixture
+{
+    QWidget window;
+    QWidget *panel2 = new QWidget(&window);
+    QWidget *panel3 = new QWidget(&window);
+    QWidget *panel4 = new QWidget(&window);
+    DeclarationForm form{panel2, panel3, panel4};
+};
+
+// The message of the error the action raises; empty when it raises none.
+inline QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const Error &error) {
+        return error.message();
+    }
+    return QString();
+}
