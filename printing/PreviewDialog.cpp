@@ -1,4 +1,7 @@
 #include "PreviewDialog.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 #include "ErrorGuard.h"
 #include "PagePrinting.h"
 #include "PreviewPages.h"
@@ -66,6 +69,9 @@ PreviewDialog::PreviewDialog(const std::vector<PreparedPage> &pages, QWidget *pa
     layout->addWidget(m_scrollArea);
 
     setModal(true);
+    // The work area's size as well, for desktops whose window manager does not maximise.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
 
