@@ -42,10 +42,10 @@ QGroupBox *groupBox(QWidget *parent, int number, const QString &caption, QRect g
     return box;
 }
 
-template <typename Field> Field *place(Field *field, const FieldSpec &spec)
+template <typename Field> Field *place(Field *field, const FieldSpec &layout)
 {
-    field->setObjectName(spec.name);
-    field->setGeometry(spec.geometry);
+    field->setObjectName(layout.name);
+    field->setGeometry(layout.geometry);
     return field;
 }
 
@@ -67,24 +67,24 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
 {
     const auto &fields = FieldCatalogue::fields();
     for (int i = 0; i < int(fields.size()); ++i) {
-        const FieldSpec &spec = fields[i];
-        if (spec.section != 1)
+        const FieldSpec &layout = fields[i];
+        if (layout.section != 1)
             continue;
-        if (!spec.caption.isEmpty())
-            label(panel, spec.caption, spec.captionPos);
-        switch (spec.kind) {
+        if (!layout.caption.isEmpty())
+            label(panel, layout.caption, layout.captionPos);
+        switch (layout.kind) {
         case FieldKind::Text:
-            m_widgets[i] = place(new TEdit(panel), spec);
+            m_widgets[i] = place(new TEdit(panel), layout);
             break;
         case FieldKind::Amount:
-            m_widgets[i] = place(new TNumEdit(panel), spec);
-            label(panel, QString::fromUtf8("fő"), {504, spec.geometry.y()});
+            m_widgets[i] = place(new TNumEdit(panel), layout);
+            label(panel, QString::fromUtf8("fő"), {504, layout.geometry.y()});
             break;
         case FieldKind::Table: {
             QGroupBox *box =
                 groupBox(panel, 1, QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
                          QRect(24, 440, 665, 297));
-            m_grid = place(new TStringGrid(box), spec);
+            m_grid = place(new TStringGrid(box), layout);
             m_widgets[i] = m_grid;
             break;
         }
@@ -94,10 +94,10 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
 
 void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
 {
-    const IncomeGroupSpec &spec = FieldCatalogue::incomeGroups()[group - 1];
-    QGroupBox *box = groupBox(panel, spec.box, spec.caption, QRect(16, spec.y, 673, spec.height));
-    if (!spec.subCaption.isEmpty())
-        label(box, spec.subCaption, {16, 24}, captionFont(Fonts::Italic));
+    const IncomeGroupSpec &layout = FieldCatalogue::incomeGroups()[group - 1];
+    QGroupBox *box = groupBox(panel, layout.box, layout.caption, QRect(16, layout.y, 673, layout.height));
+    if (!layout.subCaption.isEmpty())
+        label(box, layout.subCaption, {16, 24}, captionFont(Fonts::Italic));
 
     for (int p = 1; p <= FieldCatalogue::GroupPositions; ++p) {
         const int index = FieldCatalogue::amountIndex(group, p);
@@ -243,8 +243,8 @@ void DeclarationForm::setText(int index, const QString &text)
         return;
     }
     TNumEdit *amount = numEdit(index);
-    const FieldSpec &spec = FieldCatalogue::fields()[index];
-    const bool groupInput = spec.group != 0 && spec.position != FieldCatalogue::TotalPosition;
+    const FieldSpec &layout = FieldCatalogue::fields()[index];
+    const bool groupInput = layout.group != 0 && layout.position != FieldCatalogue::TotalPosition;
     if (!amount || !groupInput || amount->Text() == text) {
         if (amount)
             amount->setText(text);
@@ -256,7 +256,7 @@ void DeclarationForm::setText(int index, const QString &text)
         const QSignalBlocker quiet(amount);
         amount->setText(text);
     }
-    recomputeGroupTotal(spec.group);
+    recomputeGroupTotal(layout.group);
 }
 
 QString DeclarationForm::cell(int column, int row) const

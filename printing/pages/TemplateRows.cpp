@@ -76,14 +76,14 @@ void applyFlags(TView &view, int flags)
 
 TFont font(Font code)
 {
-    struct Spec
+    struct FontEntry
     {
         Font code;
         const QString &family;
         int height; // px at 96 dpi; prints at round(h x 72 / 96) pt
         int style;
     };
-    static const Spec specs[] = {
+    static const FontEntry fontEntries[] = {
         {Font::T6, Tahoma, 8, Fonts::Regular},        {Font::T7B, Tahoma, 9, Fonts::Bold},
         {Font::T8, Tahoma, 11, Fonts::Regular},       {Font::T8B, Tahoma, 11, Fonts::Bold},
         {Font::T10, Tahoma, 13, Fonts::Regular},      {Font::T10B, Tahoma, 13, Fonts::Bold},
@@ -91,11 +91,11 @@ TFont font(Font code)
         {Font::F9B, FranklinGothic, 12, Fonts::Bold}, {Font::F14B, FranklinGothic, 19, Fonts::Bold},
     };
     TFont result;
-    for (const Spec &spec : specs) {
-        if (spec.code == code) {
-            result.Name = spec.family;
-            result.Height = spec.height;
-            result.Style = spec.style;
+    for (const FontEntry &entry : fontEntries) {
+        if (entry.code == code) {
+            result.Name = entry.family;
+            result.Height = entry.height;
+            result.Style = entry.style;
         }
     }
     return result;
