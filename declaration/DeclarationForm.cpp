@@ -7,8 +7,8 @@
 #include "TStringGrid.h"
 
 #include <QGroupBox>
-#include <QSignalBlocker>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <array>
 

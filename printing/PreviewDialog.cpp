@@ -1,10 +1,10 @@
 #include "PreviewDialog.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include "ErrorGuard.h"
 #include "PagePrinting.h"
 #include "PreviewPages.h"
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <QAction>
 #include <QPrintDialog>

@@ -1,8 +1,8 @@
 #include "Page1.h"
-#include "PrintValueProvider.h"
 #include "Page2.h"
 #include "Page3.h"
 #include "PageUnits.h"
+#include "PrintValueProvider.h"
 #include "ReportTemplates.h"
 #include "TReport.h"
 #include "Windows1250.h"
@@ -186,7 +186,8 @@ private slots:
         QTest::newRow("item 1b number") << 1 << "Memo13" << QStringList{"1b."};
         QTest::newRow("name slot") << 1 << "Memo47" << QStringList{"[m1]"};
         QTest::newRow("people slot") << 1 << "Memo24" << QStringList{"[m7]"};
-        QTest::newRow("representative") << 1 << "Memo255" << QStringList{"[" + PrintValueProvider::RepresentativeName + "]"};
+        QTest::newRow("representative") << 1 << "Memo255"
+                                        << QStringList{"[" + PrintValueProvider::RepresentativeName + "]"};
         QTest::newRow("representative address")
             << 1 << "Memo258" << QStringList{"[" + PrintValueProvider::RepresentativeAddress + "]"};
         QTest::newRow("household row 3 name") << 1 << "Memo16" << QStringList{"[m11]"};
@@ -482,10 +483,13 @@ private slots:
     void page1Slots()
     {
         QStringList expected = {"m1", "datum", "azon", "m2"};
-        expected
-            << numbered("m", 9, 48)
-            << QStringList{
-                   "m3", "m4", "m5", "m6", "m7", PrintValueProvider::RepresentativeName, PrintValueProvider::RepresentativeAddress};
+        expected << numbered("m", 9, 48) << QStringList{"m3",
+                                                        "m4",
+                                                        "m5",
+                                                        "m6",
+                                                        "m7",
+                                                        PrintValueProvider::RepresentativeName,
+                                                        PrintValueProvider::RepresentativeAddress};
         QCOMPARE(slotNames(built(1)), expected);
     }
 

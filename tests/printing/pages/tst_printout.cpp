@@ -64,7 +64,9 @@ public:
           m_provider(m_declaration, m_identifier, [] { return PrintDate; })
     {
         buildReportTemplates(m_report);
-        m_report.OnGetValue = [this](const QString &name, PrintValue &value) { m_provider.Report1GetValue(name, value); };
+        m_report.OnGetValue = [this](const QString &name, PrintValue &value) {
+            m_provider.Report1GetValue(name, value);
+        };
         if (!identifier.isEmpty())
             dynamic_cast<TBarCodeView &>(*m_report.FindObject(u"BarCode1")).Text = identifier;
         QVERIFY(m_report.PrepareReport(true));
