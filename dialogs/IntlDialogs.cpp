@@ -6,9 +6,11 @@
 #include "TInternationalRec.h"
 #include "TMessageForm.h"
 
+#include "Windows1250Guard.h"
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -105,6 +107,9 @@ std::unique_ptr<TMessageForm> CreateIntlInputForm(const QString &caption, const 
     auto *edit = new QLineEdit(form.get());
     edit->setObjectName(QStringLiteral("Edit"));
     edit->setMaxLength(InputMaxLength);
+    // The password is keyed by its Windows-1250 bytes: a character without one would silently
+    // turn into "?" and make different passwords equal.
+    refuseNonWindows1250(edit);
     edit->setText(text);
     edit->selectAll();
     edit->setGeometry(units.horizontal(8), units.vertical(19), units.horizontal(164), edit->sizeHint().height());

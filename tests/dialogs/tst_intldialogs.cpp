@@ -5,6 +5,7 @@
 #include "TInternationalRec.h"
 #include "TMessageForm.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,6 +130,17 @@ private slots:
         QTEST(form->result(), "result");
         QVERIFY(!form->isVisible());
         QTEST(edit->text(), "text");
+    }
+
+    void inputBoxRefusesCharactersOutsideWindows1250()
+    {
+        const auto form = CreateIntlInputForm("C", "P", "", LanguageTable::Hungarian);
+        QLineEdit *edit = form->findChild<QLineEdit *>(QStringLiteral("Edit"));
+        for (const QString &typed : {QString::fromUtf8("ő"), QString::fromUtf8("Ж"), QStringLiteral("k")}) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QApplication::sendEvent(edit, &press);
+        }
+        QCOMPARE(edit->text(), QString::fromUtf8("ők"));
     }
 
     void inputBoxButtonsAndCloseBox()
