@@ -80,13 +80,16 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildMenu();
     buildContent();
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
+    m_focusConnection =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
     qApp->installEventFilter(this);
     m_declaration->widget(0)->setFocus(); // Edit1 takes the focus when the window becomes active
 }
 
 TForm1::~TForm1()
 {
+    // Destroying the fields moves the focus: this window must no longer hear of it.
+    disconnect(m_focusConnection);
     qApp->removeEventFilter(this);
 }
 

@@ -69,6 +69,7 @@ private:
     DeclarationForm *m_declaration = nullptr;
     QWidget *m_lastFocusedField = nullptr;
     WheelSteps m_wheelSteps;
+    QMetaObject::Connection m_focusConnection;
     TRijndael m_rijndael1;
     std::unique_ptr<SavedFormCommands> m_savedForm;
     std::unique_ptr<DeclarationPrinter> m_printer; // Report1, the print identifier, the column sums
