@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace Fonts {
 
@@ -27,7 +28,10 @@ void installLookAlikes()
     // Only the regular face: Wine's bold Tahoma has regular-weight strokes, so Qt emboldens the
     // regular face instead, which reads as bold on screen and on paper.
     addWineFont(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf")});
-    addWineFont(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
+    // Wine's MS Sans Serif holds bitmaps of 13, 16 and 20 px only, which a scaled screen would
+    // draw small and spread out; there its scalable successor Tahoma stands in for it.
+    if (qApp->devicePixelRatio() == 1.0)
+        addWineFont(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
 
     // Substitutes are used only when the named family itself is missing.
     QFont::insertSubstitutions(QStringLiteral("Arial"),

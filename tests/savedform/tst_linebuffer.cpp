@@ -2,9 +2,47 @@
 #include "LineBuffer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Saves the text in a child process, which the parent kills with SIGKILL after the given delay
+// unless it has finished by then. Returns whether the kill ended the child.
+bool saveKilledAfter(const LineBuffer &buffer, const QString &path, qint64 delayMicroseconds)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        try {
+            buffer.saveToFile(path);
+        } catch (...) {
+            _exit(2);
+        }
+        _exit(0);
+    }
+    if (delayMicroseconds >= 0) {
+        QThread::usleep(quint64(delayMicroseconds));
+        kill(child, SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFSIGNALED(status);
+}
+
+} // namespace
 
 class TestLineBuffer : public QObject
 {
@@ -103,6 +141,36 @@ private slots:
         LineBuffer read;
         read.loadFromFile(path);
         QCOMPARE(read.text(), QByteArray("short"));
+    }
+
+    // A save killed at any moment, before, during or after writing the temporary file or while
+    // it replaces the old one, leaves the old file or the new one, never a cut or mixed one.
+    void killedSaveLeavesTheOldOrTheNewFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("KTV3815.txt");
+        LineBuffer oldText, newText;
+        oldText.setText(QByteArray(3 << 20, 'o'));
+        newText.setText(QByteArray(5 << 20, 'n'));
+
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!saveKilledAfter(newText, path, -1));
+        const qint64 saveMicroseconds = timer.nsecsElapsed() / 1000;
+        QCOMPARE(readAll(path), newText.text());
+
+        const int steps = 40;
+        int killedWhileSaving = 0;
+        for (int step = 0; step <= steps; ++step) {
+            oldText.saveToFile(path);
+            killedWhileSaving += saveKilledAfter(newText, path, saveMicroseconds * step / steps);
+            const QByteArray found = readAll(path);
+            QVERIFY2(found == oldText.text() || found == newText.text(),
+                     qPrintable(QStringLiteral("step %1: %2 bytes").arg(step).arg(found.size())));
+            for (const QString &leftover : QDir(dir.path()).entryList({"KTV3815.txt.*"}, QDir::Files))
+                QVERIFY(QFile::remove(dir.filePath(leftover)));
+        }
+        QVERIFY2(killedWhileSaving > 1, "no kill landed while the save was running");
     }
 
     void cannotCreate()
