@@ -52,9 +52,13 @@ void AmountKeystrokes::typeCharacter(QChar c)
         setCaret(m_state.selectionStart());
     else if (m_state.hasSelection())
         deleteSelection();
-    // Nothing is typed in front of the number's sign.
+    // Nothing is typed in front of the number's sign, nor a digit in front of the exponent's.
     if (m_state.text.startsWith(u'-') && m_state.caret == 0)
         setCaret(1);
+    const qsizetype exponentSign = m_state.text.indexOf(u'E') + 1;
+    if (isDigit(c) && exponentSign > 0 && m_state.caret == exponentSign && m_state.text.size() > exponentSign &&
+        m_state.text[exponentSign] == u'-')
+        setCaret(m_state.caret + 1);
 
     if (c == u'-')
         toggleSign(caretInExponent);
@@ -120,24 +124,24 @@ void AmountKeystrokes::typeDigit(QChar digit)
     QString text = m_state.text;
     const int caret = m_state.caret;
     const qsizetype exponentMark = text.indexOf(u'E');
+    int typedCaret = caret + 1;
     // A leading zero, of the number or of the exponent, is replaced rather than kept.
     if (caret <= 2 && text.size() >= 2 && text[0] == u'-' && text[1] == u'0') {
         text[1] = digit;
-        setText(text, 2);
+        typedCaret = 2;
     } else if (caret <= 1 && text.startsWith(u'0')) {
         text[0] = digit;
-        setText(text, 1);
+        typedCaret = 1;
     } else if (exponentMark >= 0 && caret == exponentMark + 1 && caret < text.size() && text[caret] == u'0') {
         text[caret] = digit;
-        setText(text, caret + 1);
     } else {
         text.insert(caret, digit);
-        if (exponentMark >= 0 && caret > exponentMark && exponentTooLarge(QStringView(text).mid(exponentMark + 1))) {
-            ++m_beeps;
-            return;
-        }
-        setText(text, caret + 1);
     }
+    if (exponentMark >= 0 && caret > exponentMark && exponentTooLarge(QStringView(text).mid(exponentMark + 1))) {
+        ++m_beeps;
+        return;
+    }
+    setText(text, typedCaret);
 }
 
 void AmountKeystrokes::backspace()
@@ -183,13 +187,15 @@ void AmountKeystrokes::deleteOne(Direction direction)
     if (separator != 0 && separator < target && target < exponent) {
         text.remove(target - 1, 1);
         setText(text, target - 1);
-    } else if (target == 1 && text.contains(u'-')) {
+    } else if (target == 1 && text.startsWith(u'-')) {
         text.remove(0, 1);
         setText(text.isEmpty() ? QStringLiteral("0") : text, 0);
-    } else if (target == 1 && (separator == 2 || exponent == 2 || length == 1)) {
-        // The integer part never becomes empty.
-        text[0] = u'0';
-        setText(text, 1);
+    } else if ((target == 1 && (separator == 2 || exponent == 2 || length == 1)) ||
+               (target == 2 && text.startsWith(u'-') && exponentMark == 2)) {
+        // The integer part never becomes empty; behind a sign only in front of an "E", since
+        // "-" and "-,5" still read as numbers and "-E3" does not.
+        text[target - 1] = u'0';
+        setText(text, target);
     } else {
         text.remove(target - 1, 1);
         setText(text, target - 1);

@@ -1,4 +1,5 @@
 #include "DeclarationForm.h"
+#include "AccessibleNames.h"
 #include "ErrorGuard.h"
 #include "Fonts.h"
 #include "GroupTotal.h"
@@ -42,14 +43,14 @@ QGroupBox *groupBox(QWidget *parent, int number, const QString &caption, QRect g
     return box;
 }
 
-template <typename Field> Field *place(Field *field, const FieldSpec &layout)
+template <typename Field> Field *place(Field *field, int index)
 {
+    const FieldSpec &layout = FieldCatalogue::fields()[index];
     field->setObjectName(layout.name);
     field->setGeometry(layout.geometry);
+    field->setAccessibleName(AccessibleNames::ofField(index));
     return field;
 }
-
-const char *const RowLabels[8] = {"Kérelmező jövedelme:", "a.,", "b.,", "c.,", "d.,", "e.,", "f.,", "g.,"};
 
 } // namespace
 
@@ -70,21 +71,20 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
         const FieldSpec &layout = fields[i];
         if (layout.section != 1)
             continue;
-        if (!layout.caption.isEmpty())
-            label(panel, layout.caption, layout.captionPos);
         switch (layout.kind) {
         case FieldKind::Text:
-            m_widgets[i] = place(new TEdit(panel), layout);
+            label(panel, layout.caption, layout.captionPos);
+            m_widgets[i] = place(new TEdit(panel), i);
             break;
         case FieldKind::Amount:
-            m_widgets[i] = place(new TNumEdit(panel), layout);
+            label(panel, layout.caption, layout.captionPos);
+            m_widgets[i] = place(new TNumEdit(panel), i);
             label(panel, QString::fromUtf8("fő"), {504, layout.geometry.y()});
             break;
         case FieldKind::Table: {
-            QGroupBox *box =
-                groupBox(panel, 1, QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
-                         QRect(24, 440, 665, 297));
-            m_grid = place(new TStringGrid(box), layout);
+            // The table's caption is the caption of its box.
+            QGroupBox *box = groupBox(panel, 1, layout.caption, QRect(layout.captionPos, QSize(665, 297)));
+            m_grid = place(new TStringGrid(box), i);
             m_widgets[i] = m_grid;
             break;
         }
@@ -101,16 +101,17 @@ void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
 
     for (int p = 1; p <= FieldCatalogue::GroupPositions; ++p) {
         const int index = FieldCatalogue::amountIndex(group, p);
-        const FieldSpec &field = FieldCatalogue::fields()[index];
-        auto *edit = place(new TNumEdit(box), field);
+        auto *edit = place(new TNumEdit(box), index);
+        edit->setAccessibleDescription(layout.subCaption);
         m_widgets[index] = edit;
-        const int y = field.geometry.y();
+        const int y = FieldCatalogue::fields()[index].geometry.y();
+        const QString rowLabel = FieldCatalogue::rowLabel(p);
         if (p == FieldCatalogue::TotalPosition) {
             edit->setEnabled(false);
-            label(box, QString::fromUtf8("Összesen:"), {376, y});
+            label(box, rowLabel, {376, y});
             label(box, QStringLiteral("Ft."), {560, y});
         } else {
-            label(box, QString::fromUtf8(RowLabels[p - 1]), {p == 1 ? 16 : 144, y});
+            label(box, rowLabel, {p == 1 ? 16 : 144, y});
             label(box, QStringLiteral("Ft."), {272, y});
         }
     }

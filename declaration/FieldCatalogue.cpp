@@ -53,7 +53,15 @@ std::vector<FieldSpec> buildFields()
          QRect(440, 400, 57, 21),
          QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "),
          {24, 400}},
-        {QStringLiteral("AdvStringGrid1"), FieldKind::Table, 1, 0, 0, 7, QRect(8, 31, 649, 250), {}, {}},
+        {QStringLiteral("AdvStringGrid1"),
+         FieldKind::Table,
+         1,
+         0,
+         0,
+         7,
+         QRect(8, 31, 649, 250),
+         QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
+         {24, 440}},
         textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
         textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
         textField(7, 8, at(wide, 312),
@@ -128,6 +136,13 @@ int amountIndex(int group, int position)
 int tableIndex()
 {
     return 5;
+}
+
+QString rowLabel(int position)
+{
+    static const char *const labels[GroupPositions] = {
+        "Kérelmező jövedelme:", "a.,", "b.,", "c.,", "d.,", "e.,", "f.,", "g.,", "Összesen:"};
+    return QString::fromUtf8(labels[position - 1]);
 }
 
 } // namespace FieldCatalogue

@@ -20,8 +20,8 @@ struct FieldSpec
     int position; // 1-8 the group's inputs in row order, 9 its total; else 0
     int tabOrder; // place in the window's tab order; -1 for the totals, which never take focus
     QRect geometry;
-    QString caption;   // the label of a section I field; empty for group fields
-    QPoint captionPos; // in the section panel
+    QString caption;   // the label of a section I field (the table's: its group box); empty for group fields
+    QPoint captionPos; // in the section panel; for the table the position of its group box
 };
 
 // Income groups 1-8 are section II, 9-11 section III; each is one group box.
@@ -50,5 +50,9 @@ std::optional<int> find(QStringView name);
 // Catalogue index of PBNumEdit(9g - 7 + p - 1): position p of income group g.
 int amountIndex(int group, int position);
 int tableIndex();
+
+// The label the form shows beside a group field: position 1-8 its row ("Kérelmező jövedelme:",
+// "a.," to "g.,"), 9 the total's.
+QString rowLabel(int position);
 
 } // namespace FieldCatalogue

@@ -1,7 +1,10 @@
 #include "TStringGrid.h"
+#include "AccessibleNames.h"
 #include "Fonts.h"
 #include "Windows1250Guard.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,12 +13,85 @@
 
 namespace {
 
+// Widths in px at 96 dpi; column 0 is the row-number column.
 const int ColumnWidths[TStringGrid::ColCount] = {20, 202, 129, 106, 186};
 const char *const ColumnHeaders[TStringGrid::ColCount] = {"", "Név", "Születési hely", "Szül. ideje", "Anyja neve"};
 constexpr int HeaderRowHeight = 36;
 constexpr int DataRowHeight = 21;
 
-// The in-place editor writes each change straight into the cell.
+// A header cell drawn the way the grid draws its cells: the grid line on its right and bottom
+// edge, inside them a button-face fill and the bold text 2 px from the left, not elided, so that
+// "10." fits the 20 px row-number column.
+void paintFixedCell(QPainter *painter, const QRect &rect, const QString &text, const TStringGrid &grid,
+                    const QFont &font)
+{
+    painter->save();
+    const QRect inner = rect.adjusted(0, 0, -1, -1);
+    painter->fillRect(inner, grid.palette().color(QPalette::Button));
+    painter->setPen(grid.gridLineColor());
+    painter->drawLine(rect.topRight(), rect.bottomRight());
+    painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter->setFont(font);
+    painter->setPen(grid.palette().color(QPalette::WindowText));
+    painter->drawText(inner.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter->restore();
+}
+
+// The column headers and the row numbers: fixed sections that cannot be clicked, moved or resized.
+class FixedCellHeader : public QHeaderView
+{
+public:
+    FixedCellHeader(Qt::Orientation orientation, TStringGrid *grid) : QHeaderView(orientation, grid), m_grid(grid)
+    {
+        setSectionResizeMode(QHeaderView::Fixed);
+        setMinimumSectionSize(1);
+        setSectionsClickable(false);
+        setHighlightSections(false);
+    }
+
+protected:
+    // Beyond the last section the table's own background shows, as it does beside the cells.
+    void paintEvent(QPaintEvent *event) override
+    {
+        QHeaderView::paintEvent(event);
+        QRect beyond = viewport()->rect();
+        const int end = length() - offset();
+        if (orientation() == Qt::Horizontal)
+            beyond.setLeft(end);
+        else
+            beyond.setTop(end);
+        if (!beyond.isEmpty())
+            QPainter(viewport()).fillRect(beyond, m_grid->palette().color(QPalette::Base));
+    }
+
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        paintFixedCell(painter, rect, model()->headerData(logicalIndex, orientation()).toString(), *m_grid, font());
+    }
+
+private:
+    const TStringGrid *m_grid;
+};
+
+// A data cell that tells a screen reader where it is.
+class DataCell : public QTableWidgetItem
+{
+public:
+    QVariant data(int role) const override
+    {
+        if (role != Qt::AccessibleTextRole && role != Qt::AccessibleDescriptionRole)
+            return QTableWidgetItem::data(role);
+        const QTableWidget *table = tableWidget();
+        if (!table)
+            return {};
+        const QString place = AccessibleNames::place(table->horizontalHeaderItem(column())->text(),
+                                                     table->verticalHeaderItem(row())->text());
+        const QString shown = text();
+        return role == Qt::AccessibleTextRole && !shown.isEmpty() ? shown : place;
+    }
+};
+
+// The in-place editor writes each change straight into the cell and is named after the cell's place.
 class LiveCellDelegate : public QStyledItemDelegate
 {
 public:
@@ -26,67 +102,43 @@ public:
         auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
         if (editor) {
             refuseNonWindows1250(editor);
+            editor->setAccessibleName(index.data(Qt::AccessibleDescriptionRole).toString());
             connect(editor, &QLineEdit::textEdited, this,
                     [this, editor] { emit const_cast<LiveCellDelegate *>(this)->commitData(editor); });
         }
         return editor;
     }
-
-    // Fixed cells draw their text 2 px from the left without eliding, so "10." fits the 20 px
-    // row-number column.
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        if (index.row() > 0 && index.column() > 0) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        painter->save();
-        painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QBrush>());
-        painter->setFont(index.data(Qt::FontRole).value<QFont>());
-        painter->setPen(option.palette.color(QPalette::WindowText));
-        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
-        painter->restore();
-    }
 };
-
-QTableWidgetItem *headerItem(const QString &text, const QFont &font, const QColor &face)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled); // neither selectable nor editable
-    item->setFont(font);
-    item->setBackground(face);
-    return item;
-}
 
 } // namespace
 
-TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(RowCount, ColCount, parent)
+TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(RowCount - 1, ColCount - 1, parent)
 {
     setObjectName(QStringLiteral("AdvStringGrid1"));
     setFont(Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setMinimumSectionSize(1);
-    for (int c = 0; c < ColCount; ++c)
-        setColumnWidth(c, ColumnWidths[c]);
-    setRowHeight(0, HeaderRowHeight);
-    for (int r = 1; r < RowCount; ++r)
-        setRowHeight(r, DataRowHeight);
+    const QFont headerFont = Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11, Fonts::Bold);
+
+    auto *columnHeader = new FixedCellHeader(Qt::Horizontal, this);
+    auto *rowHeader = new FixedCellHeader(Qt::Vertical, this);
+    setHorizontalHeader(columnHeader);
+    setVerticalHeader(rowHeader);
+    columnHeader->setFont(headerFont);
+    rowHeader->setFont(headerFont);
+    columnHeader->setFixedHeight(HeaderRowHeight);
+    rowHeader->setFixedWidth(ColumnWidths[0]);
+
+    for (int c = 1; c < ColCount; ++c) {
+        setHorizontalHeaderItem(c - 1, new QTableWidgetItem(QString::fromUtf8(ColumnHeaders[c])));
+        setColumnWidth(c - 1, ColumnWidths[c]);
+    }
+    for (int r = 1; r < RowCount; ++r) {
+        setVerticalHeaderItem(r - 1, new QTableWidgetItem(QStringLiteral("%1.").arg(r)));
+        setRowHeight(r - 1, DataRowHeight);
+        for (int c = 1; c < ColCount; ++c)
+            setItem(r - 1, c - 1, new DataCell);
+    }
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
-    const QFont headerFont = Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11, Fonts::Bold);
-    const QColor face = palette().color(QPalette::Button);
-    for (int c = 0; c < ColCount; ++c)
-        setItem(0, c, headerItem(QString::fromUtf8(ColumnHeaders[c]), headerFont, face));
-    for (int r = 1; r < RowCount; ++r) {
-        setItem(r, 0, headerItem(QStringLiteral("%1.").arg(r), headerFont, face));
-        for (int c = 1; c < ColCount; ++c)
-            setItem(r, c, new QTableWidgetItem());
-    }
 
     setItemDelegate(new LiveCellDelegate(this));
     setEditTriggers(AnyKeyPressed | EditKeyPressed | DoubleClicked);
@@ -94,26 +146,41 @@ TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(RowCount, ColCount, par
     setSelectionBehavior(SelectItems);
     setTabKeyNavigation(false); // Tab and Shift+Tab leave the table
     setCornerButtonEnabled(false);
+    // The corner above the row numbers is drawn as an empty header cell.
+    if (auto *corner = findChild<QAbstractButton *>())
+        corner->installEventFilter(this);
     setWordWrap(false);
-    setCurrentCell(1, 1);
+    setCurrentCellAt(1, 1);
 }
 
 QString TStringGrid::cell(int column, int row) const
 {
-    const QTableWidgetItem *it = item(row, column);
-    return it ? it->text() : QString();
+    if (column < 0 || column >= ColCount || row < 0 || row >= RowCount || (column == 0 && row == 0))
+        return {};
+    if (row == 0)
+        return horizontalHeaderItem(column - 1)->text();
+    if (column == 0)
+        return verticalHeaderItem(row - 1)->text();
+    return item(row - 1, column - 1)->text();
 }
 
 void TStringGrid::setCell(int column, int row, const QString &text)
 {
-    if (QTableWidgetItem *it = item(row, column))
-        it->setText(text);
+    if (column >= 1 && column < ColCount && row >= 1 && row < RowCount)
+        item(row - 1, column - 1)->setText(text);
 }
 
 void TStringGrid::stepCurrentRow(int rows)
 {
-    const int row = std::clamp(currentRow() + rows, 1, RowCount - 1);
-    setCurrentCell(row, std::max(currentColumn(), 1));
+    const int row = std::clamp(currentCellRow() + rows, 1, RowCount - 1);
+    setCurrentCellAt(std::max(currentCellColumn(), 1), row);
+}
+
+QColor TStringGrid::gridLineColor() const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
 }
 
 void TStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
@@ -124,4 +191,14 @@ void TStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHin
     QTableWidget::closeEditor(editor, tab || backtab ? QAbstractItemDelegate::NoHint : hint);
     if (tab || backtab)
         focusNextPrevChild(tab);
+}
+
+bool TStringGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *corner = qobject_cast<QAbstractButton *>(watched);
+    if (!corner || event->type() != QEvent::Paint)
+        return QTableWidget::eventFilter(watched, event);
+    QPainter painter(corner);
+    paintFixedCell(&painter, corner->rect(), QString(), *this, horizontalHeader()->font());
+    return true;
 }

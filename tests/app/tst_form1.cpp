@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -271,13 +272,13 @@ private slots:
         auto *grid = m_form->declaration().grid();
         grid->setFocus();
         const int position = scroll()->position();
-        QCOMPARE(grid->currentRow(), 1);
-        QCOMPARE(grid->currentColumn(), 1);
+        QCOMPARE(grid->currentCellRow(), 1);
+        QCOMPARE(grid->currentCellColumn(), 1);
         wheel(field("Edit1"), -120);
         wheel(field("Edit1"), -120);
-        QCOMPARE(grid->currentRow(), 3);
+        QCOMPARE(grid->currentCellRow(), 3);
         wheel(grid->viewport(), 360);
-        QCOMPARE(grid->currentRow(), 1); // never onto the header row
+        QCOMPARE(grid->currentCellRow(), 1); // never onto the header row
         QCOMPARE(scroll()->position(), position);
     }
 
@@ -285,14 +286,14 @@ private slots:
     {
         auto *grid = m_form->declaration().grid();
         grid->setFocus();
-        grid->setCurrentCell(3, 1);
+        grid->setCurrentCellAt(1, 3);
         type(grid, QString::fromUtf8("Kovács Ödön "));
         // The editor is still open and the stored text already follows it.
         QVERIFY(grid->findChild<QLineEdit *>() && grid->findChild<QLineEdit *>()->isVisible());
         QCOMPARE(grid->cell(1, 3), QString::fromUtf8("Kovács Ödön "));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(grid->currentRow(), 3);
-        QCOMPARE(grid->currentColumn(), 1);
+        QCOMPARE(grid->currentCellRow(), 3);
+        QCOMPARE(grid->currentCellColumn(), 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Edit7"));
         QCOMPARE(m_form->declaration().cell(1, 3), QString::fromUtf8("Kovács Ödön "));
@@ -316,8 +317,9 @@ private slots:
     void tableHeadersAndShape()
     {
         auto *grid = m_form->declaration().grid();
-        QCOMPARE(grid->columnCount(), 5);
-        QCOMPARE(grid->rowCount(), 11);
+        // The headers are the view's header sections; the model holds the 4 x 10 data cells.
+        QCOMPARE(grid->columnCount(), 4);
+        QCOMPARE(grid->rowCount(), 10);
         const QStringList headers = {"", QString::fromUtf8("Név"), QString::fromUtf8("Születési hely"),
                                      QString::fromUtf8("Szül. ideje"), QString::fromUtf8("Anyja neve")};
         for (int c = 0; c < 5; ++c)
@@ -328,10 +330,11 @@ private slots:
                 QVERIFY(grid->cell(c, r).isEmpty());
         }
         const int widths[] = {20, 202, 129, 106, 186};
-        for (int c = 0; c < 5; ++c)
-            QCOMPARE(grid->columnWidth(c), widths[c]);
-        QCOMPARE(grid->rowHeight(0), 36);
-        QCOMPARE(grid->rowHeight(10), 21);
+        QCOMPARE(grid->verticalHeader()->width(), widths[0]);
+        for (int c = 1; c < 5; ++c)
+            QCOMPARE(grid->columnWidth(c - 1), widths[c]);
+        QCOMPARE(grid->horizontalHeader()->height(), 36);
+        QCOMPARE(grid->rowHeight(9), 21);
     }
 
     void charactersOutsideWindows1250AreRefused_data()

@@ -231,6 +231,14 @@ private slots:
                                                          << "1E|932"
                                                          << "4"
                                                          << "1E4|932" << QStringList{"1E4932"} << 0;
+        QTest::newRow("exponent leading zero replaced, 4932 still checked") << "hu"
+                                                                            << "1E|0700"
+                                                                            << "7"
+                                                                            << "1E|0700" << QStringList{} << 1;
+        QTest::newRow("exponent digit goes behind its minus") << "hu"
+                                                              << "1E|-3"
+                                                              << "5"
+                                                              << "1E-5|3" << QStringList{"1E-53"} << 0;
         // Refused characters
         QTest::newRow("letter") << "hu"
                                 << "1|2"
@@ -309,7 +317,10 @@ private slots:
                                           << "|-5" << QString(DeleteKey) << "|5" << QStringList{"5"} << 0;
         QTest::newRow("first digit with a minus behind")
             << "hu"
-            << "5|E-3" << QString(BackspaceKey) << "|E-3" << QStringList{"E-3"} << 0;
+            << "5|E-3" << QString(BackspaceKey) << "0|E-3" << QStringList{"0E-3"} << 0;
+        QTest::newRow("only digit behind minus in front of E")
+            << "hu"
+            << "-5|E3" << QString(BackspaceKey) << "-0|E3" << QStringList{"-0E3"} << 0;
         QTest::newRow("backspace the last digit behind minus")
             << "hu"
             << "-5|" << QString(BackspaceKey) << "-|" << QStringList{"-"} << 0;

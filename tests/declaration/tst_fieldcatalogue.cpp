@@ -83,6 +83,9 @@ private slots:
         QTest::newRow("PBNumEdit1, trailing blank")
             << "PBNumEdit1" << QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: ")
             << QPoint(24, 400) << QRect(440, 400, 57, 21);
+        QTest::newRow("AdvStringGrid1, caption of its box")
+            << "AdvStringGrid1" << QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:")
+            << QPoint(24, 440) << QRect(8, 31, 649, 250);
     }
     void captionsAreExact()
     {
