@@ -116,7 +116,11 @@ void AmountKeystrokes::typeExponentMark()
         setCaret(static_cast<int>(exponentMark) + 1);
         return;
     }
-    setText(m_state.text + u'E', static_cast<int>(m_state.text.size()) + 1);
+    // An exponent needs a mantissa: in an empty box or behind a lone sign the "E" comes with a zero.
+    QString text = m_state.text;
+    if (text.isEmpty() || text == u"-")
+        text += u'0';
+    setText(text + u'E', static_cast<int>(text.size()) + 1);
 }
 
 void AmountKeystrokes::typeDigit(QChar digit)
@@ -175,7 +179,8 @@ void AmountKeystrokes::deleteOne(Direction direction)
     int target = direction == Direction::Backward ? m_state.caret : m_state.caret + 1;
     if (target < 1 || target > length)
         return;
-    if (isSkippedByDeletion(text[target - 1])) {
+    // The separator and the "E" are never deleted on their own, even where they stand together.
+    while (isSkippedByDeletion(text[target - 1])) {
         target += step;
         if (target < 1 || target > length)
             return;

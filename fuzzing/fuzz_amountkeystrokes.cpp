@@ -55,9 +55,8 @@ QString characters(ByteReader &input, const RegionalSettings &settings, int coun
 // the separator; the rules may empty the integer part behind a sign or in front of the
 // separator ("-,5", ",5" while a selection is deleted step by step), and toggling the sign of a
 // lone "-" leaves the empty text, all of which the parse reads as numbers ("" as 0, "-" as -0).
-// Every such text parses, apart from an exponent beyond what the parse reads: typing refuses
-// exponents above 4932 in magnitude, but a digit typed over the exponent's leading zero is not
-// checked ("E0700" becomes "E7700").
+// Every such text parses, apart from one whose exponent takes it beyond the range of the
+// arithmetic ("9E4932"): typing refuses exponents above 4932 in magnitude, not their products.
 void checkText(const QString &text, const RegionalSettings &settings)
 {
     const QRegularExpression shape(QStringLiteral("^(-?)([0-9]*%1?[0-9]*)(E-?[0-9]*)?$")

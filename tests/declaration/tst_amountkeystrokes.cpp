@@ -198,6 +198,14 @@ private slots:
                                         << "|1234E5"
                                         << "e"
                                         << "1234E|5" << QStringList{} << 0;
+        QTest::newRow("E behind a lone minus") << "hu"
+                                               << "-|"
+                                               << "E"
+                                               << "-0E|" << QStringList{"-0E"} << 0;
+        QTest::newRow("E into an emptied box") << "hu"
+                                               << "-|"
+                                               << "-E"
+                                               << "0E|" << QStringList{"", "0E"} << 0;
         QTest::newRow("E collapses a selection") << "hu"
                                                  << "1<23|4"
                                                  << "E"
@@ -302,6 +310,12 @@ private slots:
         QTest::newRow("backspace steps over E")
             << "hu"
             << "12E|5" << QString(BackspaceKey) << "1|E5" << QStringList{"1E5"} << 0;
+        QTest::newRow("delete steps over the separator and E")
+            << "hu"
+            << "0|,E-12" << QString(DeleteKey) << "0,E|12" << QStringList{"0,E12"} << 0;
+        QTest::newRow("backspace steps over E and the separator")
+            << "hu"
+            << "5,E|3" << QString(BackspaceKey) << "0|,E3" << QStringList{"0,E3"} << 0;
         QTest::newRow("backspace at the start") << "hu"
                                                 << "|12" << QString(BackspaceKey) << "|12" << QStringList{} << 0;
         QTest::newRow("delete at the end") << "hu"
