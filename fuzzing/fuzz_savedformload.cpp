@@ -59,13 +59,8 @@ private:
     {
         m_output.setText(fileBytes);
         m_output.setText(m_cipher.DecryptText(m_output.text()));
-        if (m_output.line(0) != RecordFormat::marker())
-            return false;
-        if (!m_output.text().endsWith("\r\n"))
-            throw Error::invalidFileFormat();
-        m_touched = true;
-        RecordFormat::restore(m_output, m_fields.form);
-        return true;
+        m_touched = true; // a restore stopped by an error has still written earlier fields
+        return RecordFormat::checkAndRestore(m_output, m_fields.form);
     }
 
     void checkSaveAndLoadAgain()

@@ -122,4 +122,14 @@ void restore(const LineBuffer &output, DeclarationForm &form)
     }
 }
 
+bool checkAndRestore(const LineBuffer &output, DeclarationForm &form)
+{
+    if (output.line(0) != marker())
+        return false;
+    if (!output.text().endsWith("\r\n"))
+        throw Error::invalidFileFormat();
+    restore(output, form);
+    return true;
+}
+
 } // namespace RecordFormat

@@ -27,4 +27,10 @@ void filter(const LineBuffer &collection, LineBuffer &output);
 // stops the restore at that line, the fields of earlier lines keeping their new values.
 void restore(const LineBuffer &output, DeclarationForm &form);
 
+// The checks of a deciphered plaintext, then restore: returns false, restoring nothing, when
+// the first line is not the marker (the password was wrong). Every saved plaintext ends with a
+// line break; without one the file was cut short, and restoring it would write a cut value into
+// a field, so Error::invalidFileFormat is raised instead.
+bool checkAndRestore(const LineBuffer &output, DeclarationForm &form);
+
 } // namespace RecordFormat

@@ -1,5 +1,4 @@
 #include "SavedFormCommands.h"
-#include "Error.h"
 #include "IntlDialogs.h"
 #include "RecordFormat.h"
 #include "TForm3.h"
@@ -75,13 +74,6 @@ void SavedFormCommands::readAndRestore(const QString &password)
     output.loadFromFile(path);
     m_cipher.SetKeyFromPassword(Windows1250::encode(password));
     output.setText(m_cipher.DecryptText(output.text()));
-    if (output.line(0) != RecordFormat::marker()) {
+    if (!RecordFormat::checkAndRestore(output, m_form))
         IntlShowMessage(QString::fromUtf8("Hibás jelszó!           ."));
-        return;
-    }
-    // Every saved plaintext ends with a line break; without one the file was cut short, and
-    // restoring it would write a cut value into a field.
-    if (!output.text().endsWith("\r\n"))
-        throw Error::invalidFileFormat();
-    RecordFormat::restore(output, m_form);
 }
