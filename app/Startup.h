@@ -14,6 +14,8 @@ public:
     Startup();
     ~Startup();
 
+    TForm1 &form1() const { return *m_form1; }
+
 private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;

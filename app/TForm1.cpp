@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWheelEvent>
+#include <utility>
 
 namespace {
 
@@ -238,8 +239,7 @@ void TForm1::focusChanged(QWidget *now)
     const int section = sectionOf(now);
     if (section == 0)
         return; // focus outside the declaration (a dialog, another window): nothing entered
-    const int previous = sectionOf(m_lastFocusedField);
-    m_lastFocusedField = now;
+    const int previous = std::exchange(m_lastSection, section);
     // The grid's in-place editor belongs to the table: the table is what comes into view.
     TStringGrid *grid = m_declaration->grid();
     m_scrollArea->showWidget(grid->isAncestorOf(now) ? grid : now);

@@ -34,6 +34,8 @@ public:
     FormScrollArea *scrollArea() const { return m_scrollArea; }
     THeaderFill *headerFill(int section) const { return m_headerFills[section - 1]; }
     QAction *menuAction(int item) const { return m_menuActions[item]; }
+    SavedFormCommands &savedForm() const { return *m_savedForm; }
+    DeclarationPrinter &printer() const { return *m_printer; }
 
     // Menu commands.
     void Nyomtats1Click();
@@ -67,7 +69,9 @@ private:
     std::array<THeaderFill *, 3> m_headerFills{};
     std::array<QAction *, 4> m_menuActions{};
     DeclarationForm *m_declaration = nullptr;
-    QWidget *m_lastFocusedField = nullptr;
+    // The section of the field that last had the focus, 0 before the first. A number, not the
+    // widget: the focus may have been in a cell editor that the table has deleted since.
+    int m_lastSection = 0;
     WheelSteps m_wheelSteps;
     QMetaObject::Connection m_focusConnection;
     TRijndael m_rijndael1;

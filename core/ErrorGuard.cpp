@@ -1,23 +1,41 @@
 #include "ErrorGuard.h"
 #include "Error.h"
+#include "ModalRun.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
 namespace {
-ErrorSink &errorSink()
+struct TestObserver
 {
-    static ErrorSink sink;
-    return sink;
+    ErrorSink sink;
+    bool showsBox = false;
+};
+
+TestObserver &observer()
+{
+    static TestObserver o;
+    return o;
 }
 
 void showError(const QString &message)
 {
-    if (errorSink()) {
-        errorSink()(message);
+    const TestObserver &test = observer();
+    if (test.sink && !test.showsBox) {
+        test.sink(message);
         return;
     }
-    QMessageBox::critical(QApplication::activeWindow(), applicationTitle(), message);
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), message, QMessageBox::Ok, QApplication::activeWindow());
+    if (!test.sink) {
+        execModal(box);
+        return;
+    }
+    const ErrorSink sink = test.sink; // the answer may replace the observer
+    execAnswered(box, [&box, &sink, &message] {
+        sink(message);
+        box.button(QMessageBox::Ok)->click();
+    });
 }
 } // namespace
 
@@ -39,5 +57,10 @@ QString applicationTitle()
 
 void setErrorSinkForTesting(ErrorSink sink)
 {
-    errorSink() = std::move(sink);
+    observer() = {std::move(sink), false};
+}
+
+void answerErrorBoxesForTesting(ErrorSink sink)
+{
+    observer() = {std::move(sink), true};
 }

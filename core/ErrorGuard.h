@@ -10,6 +10,9 @@ void guarded(const std::function<void()> &handler);
 // The title of the standard error box and of untitled dialogs.
 QString applicationTitle();
 
-// Tests observe the error box instead of a person: while set, the message goes to the sink.
+// Tests observe the error box instead of a person. With a sink set, the message goes to the sink
+// and no box is shown; with a sink set to answer the box, the box is shown modally as to a person,
+// takes the focus, and is closed with OK as soon as it is active, its message going to the sink.
 using ErrorSink = std::function<void(const QString &message)>;
 void setErrorSinkForTesting(ErrorSink sink);
+void answerErrorBoxesForTesting(ErrorSink sink);

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
@@ -107,6 +108,26 @@ public:
                     [this, editor] { emit const_cast<LiveCellDelegate *>(this)->commitData(editor); });
         }
         return editor;
+    }
+
+    // The cell changed under the editor. When that change is the editor's own keystroke coming
+    // back, the editor keeps its text and caret; a write from elsewhere (a loaded form) is shown.
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        const auto *line = qobject_cast<const QLineEdit *>(editor);
+        if (!line || line->text() != index.data(Qt::EditRole).toString())
+            QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+protected:
+    // A dialog or another program taking the focus does not end the edit: when the window is
+    // active again, the focus and the caret are back in the cell being typed into.
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason)
+            return false;
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 };
 

@@ -7,8 +7,9 @@
 class TMessageForm;
 
 // Lets tests answer the dialogs in advance instead of a person. While a script is active, every
-// dialog is built as usual but not shown: it takes the next queued answer (a dialog without one
-// is closed by its close box, so a forgotten answer cannot hang a test) and is logged.
+// dialog is built and shown modally as usual and takes the focus; once it is active it takes the
+// next queued answer (a dialog without one is closed by its close box, so a forgotten answer
+// cannot hang a test) and is logged.
 namespace DialogScript {
 
 struct Answer
@@ -35,7 +36,7 @@ const std::vector<ShownDialog> &shown();
 // Ends the script: clears the queue and the log; dialogs are shown to the user again.
 void reset();
 
-// Used by the dialogs: answers a built dialog, logs it and returns its modal result.
+// Used by the dialogs: answers a shown dialog, logs it and returns the modal result to close it with.
 int answer(TMessageForm &form);
 
 } // namespace DialogScript

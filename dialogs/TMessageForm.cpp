@@ -1,5 +1,6 @@
 #include "TMessageForm.h"
 #include "DialogScript.h"
+#include "ModalRun.h"
 #include "MsgDlg.h"
 
 #include <QApplication>
@@ -45,8 +46,8 @@ void TMessageForm::centreOnScreen()
 int TMessageForm::showModal()
 {
     if (DialogScript::active())
-        return DialogScript::answer(*this);
-    return exec();
+        return execAnswered(*this, [this] { done(DialogScript::answer(*this)); });
+    return execModal(*this);
 }
 
 void TMessageForm::reject()

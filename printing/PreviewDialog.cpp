@@ -1,6 +1,7 @@
 #include "PreviewDialog.h"
 
 #include "ErrorGuard.h"
+#include "ModalRun.h"
 #include "PagePrinting.h"
 #include "PreviewPages.h"
 #include <QGuiApplication>
@@ -125,7 +126,7 @@ bool PreviewDialog::askPrinter(QPrinter &printer)
         return printDialogHook()(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, int(m_prepared.size()));
-    return dialog.exec() == QDialog::Accepted;
+    return execModal(dialog) == QDialog::Accepted;
 }
 
 void PreviewDialog::print()
@@ -140,12 +141,11 @@ void PreviewDialog::print()
 void PreviewDialog::showModal()
 {
     if (!modalHook()) {
-        exec();
+        execModal(*this);
         return;
     }
-    show();
-    modalHook()(*this);
-    close();
+    const ModalHook hook = modalHook(); // the hook may replace itself
+    execAnswered(*this, [this, &hook] { hook(*this); });
 }
 
 void PreviewDialog::setModalHookForTesting(ModalHook hook)

@@ -36,9 +36,10 @@ public:
     // Shows the preview and returns when it is closed.
     void showModal();
 
-    // Tests act for the user: while set, showModal() shows the dialog, hands it to the hook and
-    // closes it instead of running it modally, and print() asks the print dialog hook, which
-    // sets up the printer and answers whether to print, instead of the print dialog.
+    // Tests act for the user: while set, showModal() runs the dialog modally as usual and, once it
+    // is the active window, hands it to the hook; it is closed when the hook returns. print() asks
+    // the print dialog hook, which sets up the printer and answers whether to print, instead of
+    // the print dialog.
     using ModalHook = std::function<void(PreviewDialog &)>;
     using PrintDialogHook = std::function<bool(QPrinter &)>;
     static void setModalHookForTesting(ModalHook hook);

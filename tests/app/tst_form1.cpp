@@ -8,6 +8,7 @@
 #include "TForm1.h"
 #include "THeaderFill.h"
 #include "TStringGrid.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+
+using WindowTesting::type;
+using WindowTesting::wheel;
 
 namespace {
 
@@ -42,26 +46,6 @@ QStringList expectedTabOrder()
             order << QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p);
     }
     return order;
-}
-
-// Types text character by character the way a keyboard with those keys would.
-void type(QWidget *target, const QString &text)
-{
-    for (QChar ch : text) {
-        QWidget *receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(receiver, &press);
-        QApplication::sendEvent(receiver, &release);
-    }
-}
-
-void wheel(QWidget *target, int delta)
-{
-    const QPointF pos(5, 5);
-    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
 }
 
 } // namespace
@@ -291,12 +275,17 @@ private slots:
         // The editor is still open and the stored text already follows it.
         QVERIFY(grid->findChild<QLineEdit *>() && grid->findChild<QLineEdit *>()->isVisible());
         QCOMPARE(grid->cell(1, 3), QString::fromUtf8("Kovács Ödön "));
+        // Each keystroke stored does not move the caret: typing in the middle stays there.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        type(grid, QStringLiteral("dr"));
+        QCOMPARE(grid->cell(1, 3), QString::fromUtf8("Kovács drÖdön "));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(grid->currentCellRow(), 3);
         QCOMPARE(grid->currentCellColumn(), 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Edit7"));
-        QCOMPARE(m_form->declaration().cell(1, 3), QString::fromUtf8("Kovács Ödön "));
+        QCOMPARE(m_form->declaration().cell(1, 3), QString::fromUtf8("Kovács drÖdön "));
     }
 
     void tabFromAnOpenCellEditorLeavesTheTable()

@@ -1,0 +1,84 @@
+#include "ModalRun.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// How long a platform may take to activate a shown dialog before the answer is given anyway.
+constexpr int ActivationTimeoutMs = 2000;
+
+class AnswerWhenActive : public QObject
+{
+public:
+    AnswerWhenActive(QDialog &dialog, const std::function<void()> &answer) : m_dialog(&dialog), m_answer(answer)
+    {
+        dialog.installEventFilter(this);
+        m_fallback.setSingleShot(true);
+        m_fallback.setInterval(ActivationTimeoutMs);
+        connect(&m_fallback, &QTimer::timeout, this, [this] { answerOnce(); });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog) {
+            if (event->type() == QEvent::Show)
+                m_fallback.start();
+            // Queued, so that the activation has moved the focus into the dialog first.
+            if (event->type() == QEvent::WindowActivate)
+                QMetaObject::invokeMethod(
+                    this, [this] { answerOnce(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void answerOnce()
+    {
+        if (m_answered || !m_dialog || !m_dialog->isVisible())
+            return;
+        m_answered = true;
+        m_fallback.stop();
+        m_answer();
+        if (m_dialog && m_dialog->isVisible())
+            m_dialog->reject();
+    }
+
+    QPointer<QDialog> m_dialog;
+    std::function<void()> m_answer;
+    QTimer m_fallback;
+    bool m_answered = false;
+};
+
+// The window that the last dialog gave the activation back to. Activation arrives through the
+// platform later, so a dialog that follows at once still finds no active window behind it.
+QPointer<QWidget> &activationGivenBack()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+} // namespace
+
+int execModal(QDialog &dialog)
+{
+    QPointer<QWidget> behind = QApplication::activeWindow();
+    if (!behind)
+        behind = activationGivenBack();
+    const int result = dialog.exec();
+    if (behind && behind->isVisible() && !behind->isActiveWindow()) {
+        activationGivenBack() = behind;
+        behind->activateWindow();
+    }
+    return result;
+}
+
+int execAnswered(QDialog &dialog, const std::function<void()> &answer)
+{
+    AnswerWhenActive answering(dialog, answer);
+    return execModal(dialog);
+}

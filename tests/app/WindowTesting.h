@@ -1,0 +1,108 @@
+#pragma once
+// Driving the program's real main window as a person would: typing, the wheel, the menu bar,
+// and reading back what a save wrote.
+#include "DeclarationForm.h"
+#include "FieldCatalogue.h"
+#include "FormScrollArea.h"
+#include "LineBuffer.h"
+#include "RecordFormat.h"
+#include "SavedFormCommands.h"
+#include "Startup.h"
+#include "TForm1.h"
+#include "TRijndael.h"
+#include "TStringGrid.h"
+#include "TestSupport.h"
+#include "Windows1250.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+#include <optional>
+
+namespace WindowTesting {
+
+// Types text character by character the way a keyboard with those keys would.
+inline void type(QWidget *target, const QString &text)
+{
+    for (QChar ch : text) {
+        QWidget *receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(receiver, &press);
+        QApplication::sendEvent(receiver, &release);
+    }
+}
+
+// A wheel turn of delta (120 a notch, positive away from the user) over the target.
+inline void wheel(QWidget *target, int delta)
+{
+    const QPointF pos(5, 5);
+    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+// Every field's text in component order, then the table's data cells column by column.
+inline QStringList snapshot(const DeclarationForm &form)
+{
+    QStringList values;
+    for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
+        values << form.text(i);
+    for (int c = 1; c < TStringGrid::ColCount; ++c) {
+        for (int r = 1; r < TStringGrid::RowCount; ++r)
+            values << form.cell(c, r);
+    }
+    return values;
+}
+
+// The program as it starts, saving into a folder of its own.
+class RunningProgram
+{
+public:
+    RunningProgram()
+    {
+        m_windows.form1().savedForm().setDirectory(m_directory.path());
+        if (!QTest::qWaitForWindowActive(&m_windows.form1()))
+            qFatal("the main window did not become active");
+    }
+
+    TForm1 &window() const { return m_windows.form1(); }
+    DeclarationForm &form() const { return window().declaration(); }
+    TStringGrid *grid() const { return form().grid(); }
+    QWidget *field(QStringView name) const { return form().widget(*FieldCatalogue::find(name)); }
+    QString savedFile() const { return window().savedForm().filePath(); }
+
+    // A click on the menu bar entry (0 print, 1 save, 2 load), the way a mouse chooses it.
+    void choose(int item) const
+    {
+        QMenuBar *bar = window().menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window().menuAction(item)).center());
+    }
+
+    // The fields that the saved file restores to under the password, or nothing when the
+    // password does not open it.
+    std::optional<QStringList> savedFields(const QString &password) const
+    {
+        QFile file(savedFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        TRijndael cipher;
+        cipher.SetKeyFromPassword(Windows1250::encode(password));
+        LineBuffer plaintext;
+        plaintext.setText(cipher.DecryptText(file.readAll()));
+        FormFixture restored;
+        if (!RecordFormat::checkAndRestore(plaintext, restored.form))
+            return std::nullopt;
+        return snapshot(restored.form);
+    }
+
+private:
+    QTemporaryDir m_directory;
+    Startup m_windows;
+};
+
+} // namespace WindowTesting

@@ -1,0 +1,221 @@
+// A menu command chosen while a table cell or an amount field is being typed into: the command
+// works on the text typed so far, its dialogs take the focus and give it back, and the typing
+// goes on where it stopped.
+#include "DeclarationPrinter.h"
+#include "DialogScript.h"
+#include "ErrorGuard.h"
+#include "Fonts.h"
+#include "MsgDlg.h"
+#include "PreviewDialog.h"
+#include "RegionalSettings.h"
+#include "THeaderFill.h"
+#include "WindowTesting.h"
+
+#include <QLineEdit>
+#include <QPointer>
+
+using namespace WindowTesting;
+
+namespace {
+
+enum Command { Print, Save, Load, LoadWithErrorBox, LoadWithMessageBox };
+enum Editing { CellEditor, AmountField };
+
+const QString Typed = QStringLiteral("1985 tavasz");
+const QString TypedAmount = QStringLiteral("150000");
+const QString Password = QStringLiteral("titok");
+const QString WrongPassword = QString::fromUtf8("Hibás jelszó!") + QString(11, QLatin1Char(' ')) + QLatin1Char('.');
+
+// The household cell and the amount input typed into; the amount is in income group 2, so that
+// the unreadable amount of the error row (income group 1) leaves its total alone.
+constexpr int Column = 1, Row = 2;
+const QString Amount = QStringLiteral("PBNumEdit11");
+
+bool printed(const std::vector<PreparedPage> &pages, const QString &text)
+{
+    for (const PreparedPage &page : pages) {
+        for (const DrawItem &item : page.items) {
+            if (const auto *block = std::get_if<TextBlock>(&item)) {
+                for (const TextRun &run : block->runs) {
+                    if (run.text == text)
+                        return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+QByteArray plaintextSetting(const char *record)
+{
+    return RecordFormat::marker() + "\r\n" + record + "\r\n";
+}
+
+} // namespace
+
+class TestCommandsWhileEditing : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<RunningProgram> m_program;
+    QStringList m_errors;
+
+    // Writes the saved form that a load row reads, enciphered under Password.
+    void writeSavedForm(const QByteArray &plaintext)
+    {
+        TRijndael cipher;
+        cipher.SetKeyFromPassword(Windows1250::encode(Password));
+        LineBuffer file;
+        file.setText(cipher.EncryptText(plaintext));
+        file.saveToFile(m_program->savedFile());
+    }
+
+    // Starts typing as the row says and returns the widget that has the focus while typing.
+    QWidget *startTyping(Editing editing)
+    {
+        if (editing == CellEditor) {
+            TStringGrid *grid = m_program->grid();
+            const QRect cell = grid->visualRect(grid->model()->index(Row - 1, Column - 1));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+            type(grid, Typed);
+            auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            return editor && grid->isAncestorOf(editor) ? editor : nullptr;
+        }
+        QWidget *amount = m_program->field(Amount);
+        QTest::mouseClick(amount, Qt::LeftButton);
+        type(amount, TypedAmount);
+        return QApplication::focusWidget() == amount ? amount : nullptr;
+    }
+
+    QString typedText(Editing editing) const
+    {
+        return editing == CellEditor ? m_program->form().cell(Column, Row)
+                                     : m_program->form().text(*FieldCatalogue::find(Amount));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Fonts::installLookAlikes();
+        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
+    }
+
+    void init()
+    {
+        m_errors.clear();
+        answerErrorBoxesForTesting([this](const QString &message) { m_errors << message; });
+        m_program = std::make_unique<RunningProgram>();
+    }
+
+    void cleanup()
+    {
+        m_program.reset();
+        DialogScript::reset();
+        PreviewDialog::setModalHookForTesting({});
+        setErrorSinkForTesting({});
+    }
+
+    void commandReadsTheTypingAndGivesTheFocusBack_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("editing");
+        const std::pair<const char *, Command> commands[] = {{"print", Print},
+                                                             {"save", Save},
+                                                             {"load", Load},
+                                                             {"error box", LoadWithErrorBox},
+                                                             {"message box", LoadWithMessageBox}};
+        for (const auto &[name, command] : commands) {
+            QTest::addRow("%s, cell editor open", name) << int(command) << int(CellEditor);
+            QTest::addRow("%s, amount being typed", name) << int(command) << int(AmountField);
+        }
+    }
+
+    void commandReadsTheTypingAndGivesTheFocusBack()
+    {
+        QFETCH(int, command);
+        QFETCH(int, editing);
+        const auto edited = Editing(editing);
+        const int section = edited == CellEditor ? 1 : 2;
+        const QString typed = edited == CellEditor ? Typed : TypedAmount;
+        QString expected = typed; // the text being edited once the command is done
+
+        if (command == Load) {
+            writeSavedForm(plaintextSetting("AdvStringGrid1_[1,2]mentett") + "PBNumEdit11_300\r\n");
+            expected = edited == CellEditor ? QStringLiteral("mentett") : QStringLiteral("300");
+        } else if (command == LoadWithErrorBox) {
+            writeSavedForm(plaintextSetting("PBNumEdit2_E"));
+        } else if (command == LoadWithMessageBox) {
+            writeSavedForm(plaintextSetting("Edit1_x"));
+        }
+
+        QPointer<QWidget> typing = startTyping(edited);
+        QVERIFY(typing);
+        QCOMPARE(typedText(edited), typed);
+
+        std::vector<PreparedPage> shownInPreview;
+        PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+            QVERIFY(preview.isActiveWindow());
+            shownInPreview = m_program->window().printer().report().preparedPages();
+            QTest::keyClick(&preview, Qt::Key_Escape);
+        });
+        if (command == Save || command == Load || command == LoadWithErrorBox)
+            DialogScript::answerNext(mrOk, Password);
+        if (command == LoadWithMessageBox) {
+            DialogScript::answerNext(mrOk, QStringLiteral("rossz"));
+            DialogScript::answerNext(mrOk);
+        }
+
+        m_program->choose(command == Print ? 0 : command == Save ? 1 : 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QTest::qWaitForWindowActive(&m_program->window()));
+
+        // What the command did with the typed text.
+        switch (command) {
+        case Print:
+            QVERIFY(printed(shownInPreview, typed));
+            break;
+        case Save: {
+            const std::optional<QStringList> saved = m_program->savedFields(Password);
+            QVERIFY(saved);
+            QCOMPARE(*saved, snapshot(m_program->form()));
+            QVERIFY(saved->contains(typed));
+            break;
+        }
+        case LoadWithErrorBox:
+            QCOMPARE(m_errors, QStringList{QStringLiteral("'E' is not a valid floating point value")});
+            QCOMPARE(m_program->form().text(*FieldCatalogue::find(u"PBNumEdit2")), QStringLiteral("E"));
+            break;
+        case LoadWithMessageBox:
+            QCOMPARE(DialogScript::shown().back().text, WrongPassword);
+            break;
+        }
+        QCOMPARE(DialogScript::pendingAnswers(), 0);
+        if (command != LoadWithErrorBox)
+            QVERIFY(m_errors.isEmpty());
+        QCOMPARE(typedText(edited), expected);
+
+        // The focus is back in the very editor or field, the highlight unmoved.
+        QCOMPARE(QApplication::focusWidget(), typing.data());
+        QCOMPARE(m_program->window().headerFill(section)->startColor(), QColor(0xFB, 0xE6, 0x94));
+        for (int other = 1; other <= 3; ++other) {
+            if (other != section)
+                QCOMPARE(m_program->window().headerFill(other)->startColor(), QColor(0xD2, 0xCF, 0xBE));
+        }
+
+        // Typing goes on, Tab leaves, the wheel scrolls from the next field.
+        type(typing, QStringLiteral("7"));
+        QCOMPARE(typedText(edited), expected + QLatin1Char('7'));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString next = edited == CellEditor ? QStringLiteral("Edit7") : QStringLiteral("PBNumEdit12");
+        QCOMPARE(QApplication::focusWidget(), m_program->field(next));
+        QVERIFY(!typing || edited == AmountField);
+        const int position = m_program->window().scrollArea()->position();
+        wheel(QApplication::focusWidget(), -120);
+        QCOMPARE(m_program->window().scrollArea()->position(), position + 20);
+        QCOMPARE(m_errors.size(), command == LoadWithErrorBox ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TestCommandsWhileEditing)
+#include "tst_commandswhileediting.moc"
