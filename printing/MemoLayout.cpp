@@ -43,17 +43,26 @@ public:
     }
 
 private:
-    bool fits(const QString &text) const { return m_metrics.horizontalAdvance(text) <= m_width * FitTolerance; }
+    // Whether the text, or its first length characters, fit the memo's width.
+    bool fits(const QString &text, qsizetype length = -1) const
+    {
+        return m_metrics.horizontalAdvance(text, int(length)) <= m_width * FitTolerance;
+    }
 
-    // A line that is one word too wide for the memo gives up its longest fitting head, at least one character.
+    // A line that is one word too wide for the memo gives up its longest fitting head, at least
+    // one character. A head is wider the longer it is, so the longest that fits is found by
+    // halving: a pasted word of thousands of characters still lays out at once.
     void breakOverlongWord(QString &line, std::vector<Line> &lines) const
     {
         while (line.size() > 1 && !fits(line)) {
-            qsizetype head = line.size() - 1;
-            while (head > 1 && !fits(line.left(head)))
-                --head;
-            lines.push_back({line.left(head)});
-            line = line.mid(head);
+            qsizetype fitting = 1;           // fits, or is the one character a line must take
+            qsizetype tooLong = line.size(); // does not fit
+            while (tooLong - fitting > 1) {
+                const qsizetype middle = fitting + (tooLong - fitting) / 2;
+                (fits(line, middle) ? fitting : tooLong) = middle;
+            }
+            lines.push_back({line.left(fitting)});
+            line = line.mid(fitting);
         }
     }
 

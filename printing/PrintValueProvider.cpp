@@ -1,4 +1,5 @@
 #include "PrintValueProvider.h"
+#include "AmountText.h"
 #include "DeclarationReader.h"
 #include "FieldCatalogue.h"
 #include "RegionalSettings.h"
@@ -76,12 +77,16 @@ const VariableTable &variables()
     return table;
 }
 
-// A whole number as signed decimal digits, however large; never "-0".
+// A whole number as signed decimal digits, never "-0". From 10^18 on, where the amount fields
+// themselves switch to it, in the amounts' exponent form: thousands of digits would run out of
+// the memo and print cut off, as a different number.
 QString integerText(long double whole)
 {
     if (whole == 0)
         return QStringLiteral("0");
-    char buffer[6000]; // the largest extended value has 4933 integer digits
+    if (std::fabs(whole) >= 1e18L)
+        return formatAmount(whole, RegionalSettings::current());
+    char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0);
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }

@@ -104,10 +104,11 @@ void restore(const LineBuffer &output, DeclarationForm &form)
     for (int i = 1; i < count; ++i) {
         const QByteArray stored = output.line(i);
         QByteArray line = stored;
-        line.replace('$', QByteArray());
         if (!line.contains('_') && i > 1)
             line = lastName + '_' + line;
-        const auto [name, value] = splitAtFirst(line, '_');
+        auto [name, value] = splitAtFirst(line, '_');
+        // "$" marks a continuation line before its name; in a value it is what the user typed.
+        name.replace('$', QByteArray());
         const std::optional<int> index = FieldCatalogue::find(Windows1250::decode(name));
         if (!index) {
             lastName.clear(); // a foreign record: its continuation lines must not reach a field

@@ -309,6 +309,16 @@ void TestPrintValues::perHeadIncomeBeyond32Bits()
     askNumber(QStringLiteral("m189"));
     askNumber(QStringLiteral("m229"));
     QCOMPARE(askText(QStringLiteral("m8")), QStringLiteral("-2500000000000 Ft."));
+    m_reader.setAmount(1, 9, 999999999999999999.0L);
+    m_reader.setPeople(1);
+    askNumber(QStringLiteral("m189"));
+    askNumber(QStringLiteral("m229"));
+    QCOMPARE(askText(QStringLiteral("m8")), QStringLiteral("999999999999999999 Ft."));
+    // Beyond, in the exponent form the amount fields show, not thousands of digits.
+    m_reader.setAmount(1, 9, 4.6e4000L);
+    askNumber(QStringLiteral("m189"));
+    askNumber(QStringLiteral("m229"));
+    QCOMPARE(askText(QStringLiteral("m8")), QString::fromUtf8("4,6E4000 Ft."));
 }
 
 void TestPrintValues::freshDeclaration()

@@ -97,7 +97,7 @@ private slots:
         QVERIFY(out.text().endsWith("PBNumEdit100_0\r\n"));
     }
 
-    // A value goes and comes back exactly; "$" is lost from a text field only.
+    // A value goes and comes back exactly, a "$" in it included.
     void valueRoundTrip_data()
     {
         QTest::addColumn<QString>("value");
@@ -106,7 +106,8 @@ private slots:
         QTest::newRow("underscore") << QStringLiteral("A_B") << QByteArray("Edit1_A_B") << QStringLiteral("A_B");
         QTest::newRow("blanks only") << QStringLiteral("   ") << QByteArray("Edit1_   ") << QStringLiteral("   ");
         QTest::newRow("leading blanks") << QStringLiteral("  x ") << QByteArray("Edit1_  x ") << QStringLiteral("  x ");
-        QTest::newRow("dollar") << QString::fromUtf8("Ár: 5$") << cp1250("Edit1_Ár: 5$") << QString::fromUtf8("Ár: 5");
+        QTest::newRow("dollar") << QString::fromUtf8("Ár: 5$") << cp1250("Edit1_Ár: 5$") << QString::fromUtf8("Ár: 5$");
+        QTest::newRow("dollars only") << QStringLiteral("$$") << QByteArray("Edit1_$$") << QStringLiteral("$$");
         QTest::newRow("brackets") << QStringLiteral("[1,2]x") << QByteArray("Edit1_[1,2]x") << QStringLiteral("[1,2]x");
     }
     void valueRoundTrip()

@@ -1,0 +1,93 @@
+#include "ProgramInvariants.h"
+#include "AmountText.h"
+#include "Error.h"
+#include "GroupTotal.h"
+#include "THeaderFill.h"
+#include "WindowTesting.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <array>
+
+using namespace WindowTesting;
+
+namespace {
+
+const QColor HighlightStart(0xFB, 0xE6, 0x94);
+const QColor PlainFill(0xD2, 0xCF, 0xBE);
+
+std::optional<QString> windowIsUp(const RunningProgram &program)
+{
+    if (!program.window().isVisible())
+        return QStringLiteral("the main window is gone");
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog *>(window) && window->isVisible())
+            return QStringLiteral("a dialog stayed open: %1").arg(window->windowTitle());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> totalsAreSums(const RunningProgram &program)
+{
+    const RegionalSettings settings = RegionalSettings::current();
+    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
+        std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;
+        for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
+            inputs[p - 1] = program.form().text(FieldCatalogue::amountIndex(g, p));
+        QString sum;
+        try {
+            sum = formatAmount(groupTotal(inputs, settings), settings);
+        } catch (const Error &) {
+            continue; // an input that does not parse leaves the total as it was
+        }
+        const QString total = program.form().text(FieldCatalogue::amountIndex(g, FieldCatalogue::TotalPosition));
+        if (total != sum)
+            return QStringLiteral("group %1 shows the total %2, its inputs %3 add up to %4")
+                .arg(g)
+                .arg(total, QStringList(inputs.begin(), inputs.end()).join(QLatin1Char('|')), sum);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> editorShowsItsCell(const RunningProgram &program)
+{
+    TStringGrid *grid = program.grid();
+    const QModelIndex current = grid->currentIndex();
+    const auto *editor = qobject_cast<const QLineEdit *>(grid->indexWidget(current));
+    if (editor && editor->text() != grid->cell(current.column() + 1, current.row() + 1))
+        return QStringLiteral("the cell editor shows \"%1\", its cell holds \"%2\"")
+            .arg(editor->text(), grid->cell(current.column() + 1, current.row() + 1));
+    return std::nullopt;
+}
+
+std::optional<QString> focusAndHighlight(const RunningProgram &program)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != &program.window())
+        return std::nullopt;
+    int section = 0;
+    for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i) {
+        QWidget *field = program.form().widget(i);
+        if (field == focus || field->isAncestorOf(focus))
+            section = FieldCatalogue::fields()[i].section;
+    }
+    if (section == 0)
+        return QStringLiteral("the focus is in %1, which is no field").arg(focus->objectName());
+    for (int s = 1; s <= 3; ++s) {
+        const QColor expected = s == section ? HighlightStart : PlainFill;
+        if (program.window().headerFill(s)->startColor() != expected)
+            return QStringLiteral("the focus is in section %1, but bar %2 has the wrong look").arg(section).arg(s);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> brokenInvariant(const RunningProgram &program)
+{
+    for (const auto check : {windowIsUp, totalsAreSums, editorShowsItsCell, focusAndHighlight}) {
+        if (std::optional<QString> broken = check(program))
+            return broken;
+    }
+    return std::nullopt;
+}
