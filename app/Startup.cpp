@@ -14,4 +14,8 @@ Startup::Startup()
     m_form1->showFillingWorkArea();
 }
 
-Startup::~Startup() = default;
+Startup::~Startup()
+{
+    // The main window's save and load commands hold Form3's buffers: it goes first.
+    m_form1.reset();
+}
