@@ -48,6 +48,8 @@ template <typename Field> Field *place(Field *field, int index)
     const FieldSpec &layout = FieldCatalogue::fields()[index];
     field->setObjectName(layout.name);
     field->setGeometry(layout.geometry);
+    // Set on the field itself: a group box's caption font would otherwise reach its amounts.
+    field->setFont(Fonts::byPixelHeight(layout.font.family, layout.font.pixelHeight));
     field->setAccessibleName(AccessibleNames::ofField(index));
     return field;
 }

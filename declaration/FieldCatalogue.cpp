@@ -4,10 +4,21 @@ namespace FieldCatalogue {
 
 namespace {
 
+// Text and amount fields use the window's base font; the table's data cells are in Tahoma.
+FieldFont baseFont()
+{
+    return {QStringLiteral("MS Sans Serif"), 11};
+}
+
+FieldFont tableFont()
+{
+    return {QStringLiteral("Tahoma"), 11};
+}
+
 FieldSpec textField(int n, int tab, QRect geometry, const char *caption, QPoint captionPos)
 {
-    return {QStringLiteral("Edit%1").arg(n), FieldKind::Text, 1, 0, 0, tab, geometry,
-            QString::fromUtf8(caption),      captionPos};
+    const QString name = QStringLiteral("Edit%1").arg(n);
+    return {name, FieldKind::Text, 1, 0, 0, tab, geometry, QString::fromUtf8(caption), captionPos, baseFont()};
 }
 
 std::vector<IncomeGroupSpec> buildGroups()
@@ -52,7 +63,8 @@ std::vector<FieldSpec> buildFields()
          6,
          QRect(440, 400, 57, 21),
          QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "),
-         {24, 400}},
+         {24, 400},
+         baseFont()},
         {QStringLiteral("AdvStringGrid1"),
          FieldKind::Table,
          1,
@@ -61,7 +73,8 @@ std::vector<FieldSpec> buildFields()
          7,
          QRect(8, 31, 649, 250),
          QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
-         {24, 440}},
+         {24, 440},
+         tableFont()},
         textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
         textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
         textField(7, 8, at(wide, 312),
@@ -85,7 +98,8 @@ std::vector<FieldSpec> buildFields()
                               total ? -1 : tab++,
                               geometry,
                               {},
-                              {}});
+                              {},
+                              baseFont()});
         }
     }
     return fields;

@@ -11,6 +11,13 @@
 // container (its section panel, its group box, or GroupBox1 for the table).
 enum class FieldKind { Text, Amount, Table };
 
+// A field's own font: set on the field itself, so that no container's font reaches it.
+struct FieldFont
+{
+    QString family;
+    int pixelHeight; // character height in px at 96 dpi
+};
+
 struct FieldSpec
 {
     QString name; // the key of the saved form, e.g. "PBNumEdit47"
@@ -22,6 +29,7 @@ struct FieldSpec
     QRect geometry;
     QString caption;   // the label of a section I field (the table's: its group box); empty for group fields
     QPoint captionPos; // in the section panel; for the table the position of its group box
+    FieldFont font;    // the window's base font; the table's data cells have their own
 };
 
 // Income groups 1-8 are section II, 9-11 section III; each is one group box.

@@ -372,6 +372,25 @@ private slots:
         QCOMPARE(edit->text(), QStringLiteral("before"));
         QVERIFY(m_form->isVisible());
     }
+
+    void everyFieldHasTheCatalogueFont_data()
+    {
+        QTest::addColumn<int>("index");
+        const auto &fields = FieldCatalogue::fields();
+        for (int i = 0; i < int(fields.size()); ++i)
+            QTest::newRow(qPrintable(fields[i].name)) << i;
+    }
+    void everyFieldHasTheCatalogueFont()
+    {
+        // Amount fields sit in group boxes whose caption font is Arial bold: none may inherit it.
+        QFETCH(int, index);
+        const FieldSpec &spec = FieldCatalogue::fields()[index];
+        const QFont font = m_form->declaration().widget(index)->font();
+        QCOMPARE(font.family(), spec.font.family);
+        QCOMPARE(font.pixelSize(), spec.font.pixelHeight);
+        QVERIFY(!font.bold());
+        QVERIFY(!font.italic());
+    }
 };
 
 QTEST_MAIN(TestForm1)

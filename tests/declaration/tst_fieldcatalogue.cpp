@@ -25,6 +25,9 @@ private slots:
             text += field.kind == FieldKind::Text;
             amount += field.kind == FieldKind::Amount;
             table += field.kind == FieldKind::Table;
+            // Text and amount fields in the window's base font, the table in its cells' font.
+            QCOMPARE(field.font.family, field.kind == FieldKind::Table ? "Tahoma" : "MS Sans Serif");
+            QCOMPARE(field.font.pixelHeight, 11);
         }
         QCOMPARE(text, 8);
         QCOMPARE(amount, 100);
