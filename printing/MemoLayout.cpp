@@ -22,7 +22,7 @@ struct Line
 class Wrapper
 {
 public:
-    Wrapper(const QFontMetricsF &metrics, double width) : m_metrics(metrics), m_width(width) {}
+    Wrapper(const PrintFonts::LayoutMetrics &metrics, double width) : m_metrics(metrics), m_width(width) {}
 
     void wrap(const QString &paragraph, std::vector<Line> &lines) const
     {
@@ -66,11 +66,12 @@ private:
         }
     }
 
-    const QFontMetricsF &m_metrics;
+    const PrintFonts::LayoutMetrics &m_metrics;
     double m_width;
 };
 
-std::vector<Line> breakLines(const TMemoView &memo, const QString &text, const QFontMetricsF &metrics, double width)
+std::vector<Line> breakLines(const TMemoView &memo, const QString &text, const PrintFonts::LayoutMetrics &metrics,
+                             double width)
 {
     std::vector<Line> lines;
     const Wrapper wrapper(metrics, width);
@@ -96,7 +97,7 @@ double blockTop(const TMemoView &memo, const QRectF &inner, double blockHeight)
     return inner.top();
 }
 
-void placeJustified(const QString &line, const QFontMetricsF &metrics, const QRectF &inner, double baseline,
+void placeJustified(const QString &line, const PrintFonts::LayoutMetrics &metrics, const QRectF &inner, double baseline,
                     std::vector<TextRun> &runs)
 {
     const QStringList words = line.split(u' ', Qt::SkipEmptyParts);
@@ -116,7 +117,7 @@ void placeJustified(const QString &line, const QFontMetricsF &metrics, const QRe
 TextBlock layout(const TMemoView &memo, const QString &text)
 {
     TextBlock block{memo.bounds(), PrintFonts::fromStored(memo.Font), memo.Font.Color, {}};
-    const QFontMetricsF metrics = PrintFonts::layoutMetrics(block.font);
+    const PrintFonts::LayoutMetrics metrics(block.font);
     const QRectF inner = memo.bounds().adjusted(memo.GapX, memo.GapY, -memo.GapX, -memo.GapY);
     const std::vector<Line> lines = breakLines(memo, text, metrics, inner.width());
 

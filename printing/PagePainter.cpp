@@ -2,7 +2,6 @@
 #include "PageUnits.h"
 #include "PrintFonts.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 
 namespace PagePainter {
@@ -18,15 +17,18 @@ public:
     {
         m_painter.save();
         m_painter.setClipRect(block.clip, Qt::IntersectClip);
-        m_painter.setFont(PrintFonts::forDevice(block.font, m_painter.device()->logicalDpiY()));
         m_painter.setPen(block.color);
+        // One unit per point: the font's pixel size is its point size.
+        m_painter.scale(PrintFonts::PxPerPoint, PrintFonts::PxPerPoint);
+        m_painter.setFont(PrintFonts::inPointUnits(block.font));
         for (const TextRun &run : block.runs) {
+            const QPointF baseline = run.baseline / PrintFonts::PxPerPoint;
             if (run.xScale == 1) {
-                m_painter.drawText(run.baseline, run.text);
+                m_painter.drawText(baseline, run.text);
                 continue;
             }
             m_painter.save();
-            m_painter.translate(run.baseline);
+            m_painter.translate(baseline);
             m_painter.scale(run.xScale, 1);
             m_painter.drawText(QPointF(0, 0), run.text);
             m_painter.restore();

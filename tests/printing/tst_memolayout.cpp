@@ -28,9 +28,9 @@ private slots:
 
 private:
     static TMemoView memo(const QString &text, double width = 300, double height = 100);
-    static QFontMetricsF metrics(const TMemoView &memo)
+    static PrintFonts::LayoutMetrics metrics(const TMemoView &memo)
     {
-        return PrintFonts::layoutMetrics(PrintFonts::fromStored(memo.Font));
+        return PrintFonts::LayoutMetrics(PrintFonts::fromStored(memo.Font));
     }
 };
 
@@ -64,7 +64,7 @@ void TestMemoLayout::pointSizes()
     font.Height = height;
     QCOMPARE(PrintFonts::fromStored(font).pointSize, points);
     // Laid out at 96 dpi, a point is 96/72 px.
-    QVERIFY(qAbs(PrintFonts::layoutMetrics(PrintFonts::fromStored(font)).height() - points * 96.0 / 72 * 1.2) <
+    QVERIFY(qAbs(PrintFonts::LayoutMetrics(PrintFonts::fromStored(font)).height() - points * 96.0 / 72 * 1.2) <
             points * 96.0 / 72 * 0.35);
 }
 
@@ -140,7 +140,7 @@ void TestMemoLayout::justifiedButLastLineLeft()
     TMemoView m = memo(text, 250, 200);
     m.HAlign = haBlock;
     const TextBlock block = MemoLayout::layout(m, text);
-    const QFontMetricsF fm = metrics(m);
+    const PrintFonts::LayoutMetrics fm = metrics(m);
     std::vector<std::vector<TextRun>> lines;
     for (const TextRun &run : block.runs) {
         if (lines.empty() || lines.back().front().baseline.y() != run.baseline.y())

@@ -1,17 +1,21 @@
 #include "Error.h"
 #include "PagePrinting.h"
 #include "PdfProbe.h"
+#include "PdfTextSizes.h"
+#include "PreviewPages.h"
+#include "PrintFonts.h"
 #include "RegionalSettings.h"
 #include "ReportFixtures.h"
 
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace ReportFixtures;
 
-// The printer path and the PDF file: page sizes and orientations, and objects landing at their
-// millimetre positions on the paper.
+// The printer path and the PDF file: page sizes and orientations, objects landing at their
+// millimetre positions on the paper, and text at its whole point size there and in the preview.
 class TestReportPdf : public QObject
 {
     Q_OBJECT
@@ -22,6 +26,10 @@ private slots:
     void writePdfGivesTheSamePages();
     void pageRangeOfThePrinter();
     void textLandsAtItsPosition();
+    void fontHeightsPrintAtWholePoints_data();
+    void fontHeightsPrintAtWholePoints();
+    void previewDrawsTheSamePointSizes_data();
+    void previewDrawsTheSamePointSizes();
     void linesLandAtTheirPositions();
     void dottedLineIsOneOnThreeOff();
     void unwritableFileIsAnError();
@@ -29,6 +37,8 @@ private slots:
 private:
     QString pdfPath(const QString &name) const { return m_dir.filePath(name); }
     bool prepare();
+    void addFontSizePage(int height, int style);
+    static void verifyTextSizes(const QString &pdf, double points);
     void toPdf(QPrinter &printer, const QString &name) const
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -138,6 +148,92 @@ void TestReportPdf::textLandsAtItsPosition()
     QVERIFY2(top > 120 - 0.2 && top < 120 + 1.0, qPrintable(QString::number(top)));
     // 11 pt text: the line box is about 11 pt high.
     QVERIFY(words[0].boxPt.height() > 9 && words[0].boxPt.height() < 16);
+}
+
+void TestReportPdf::fontHeightsPrintAtWholePoints_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("printerDpi");
+    QTest::addColumn<int>("points");
+    const int table[][2] = {{8, 6}, {9, 7}, {11, 8}, {12, 9}, {13, 10}, {15, 11}, {19, 14}};
+    for (const auto &row : table)
+        QTest::addRow("%d px", row[0]) << row[0] << int(Fonts::Regular) << 1200 << row[1];
+    QTest::newRow("13 px bold") << 13 << int(Fonts::Bold) << 1200 << 10;
+    QTest::newRow("11 px, 300 dpi printer") << 11 << int(Fonts::Regular) << 300 << 8;
+    QTest::newRow("15 px, 600 dpi printer") << 15 << int(Fonts::Regular) << 600 << 11;
+}
+
+void TestReportPdf::fontHeightsPrintAtWholePoints()
+{
+    QFETCH(int, height);
+    QFETCH(int, style);
+    QFETCH(int, printerDpi);
+    QFETCH(int, points);
+    addFontSizePage(height, style);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(printerDpi);
+    toPdf(printer, QStringLiteral("sizes.pdf"));
+    PagePrinting::print(printer, m_report.preparedPages());
+    verifyTextSizes(pdfPath(QStringLiteral("sizes.pdf")), points);
+}
+
+void TestReportPdf::previewDrawsTheSamePointSizes_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("points");
+    QTest::newRow("11 px at 100 %") << 11 << 1.0 << 8;
+    QTest::newRow("15 px at 100 %") << 15 << 1.0 << 11;
+    QTest::newRow("19 px at 200 %") << 19 << 2.0 << 14;
+}
+
+void TestReportPdf::previewDrawsTheSamePointSizes()
+{
+    QFETCH(int, height);
+    QFETCH(double, zoom);
+    QFETCH(int, points);
+    addFontSizePage(height, Fonts::Regular);
+    PreviewPages preview(m_report.preparedPages());
+    preview.setZoom(zoom);
+    preview.resize(preview.minimumSize());
+    // The preview drawn onto a PDF whose device pixel is the screen's: a point on paper is as
+    // many screen pixels as the preview shows it at this zoom.
+    const QString pdf = pdfPath(QStringLiteral("preview.pdf"));
+    const int screenDpi = int(std::lround(preview.pixelsPerMm() * PageUnits::MmPerInch));
+    QPdfWriter writer(pdf);
+    writer.setResolution(screenDpi);
+    writer.setPageSize(QPageSize(QSizeF(preview.size()) * 72.0 / screenDpi, QPageSize::Point));
+    writer.setPageMargins(QMarginsF());
+    preview.render(&writer);
+    verifyTextSizes(pdf, points * zoom * preview.pixelsPerMm() * PageUnits::MmPerInch / screenDpi);
+}
+
+// One page with a word line and a condensed line, in the given font.
+void TestReportPdf::addFontSizePage(int height, int style)
+{
+    TReportPage &page = m_report.addPage(QStringLiteral("Page1"));
+    setA4(page, false, 22, 10);
+    const QString word = QStringLiteral("Kökényvára");
+    TMemoView &text = memo(page, QStringLiteral("Memo1"), word + QStringLiteral(" 2024"), 20, 30, 120, 10);
+    text.Font.Height = height;
+    text.Font.Style = style;
+    // A line a little too wide is condensed to its memo.
+    TMemoView &condensed = memo(page, QStringLiteral("Memo2"), word, 20, 50);
+    condensed.Font = text.Font;
+    condensed.Width = PrintFonts::LayoutMetrics(PrintFonts::fromStored(text.Font)).horizontalAdvance(word) / 1.02 +
+                      2 * condensed.GapX;
+    QVERIFY(prepare());
+    QVERIFY(std::get<TextBlock>(m_report.preparedPages()[0].items[1]).runs[0].xScale < 0.99);
+}
+
+// Every glyph on the first page is shown at the given size, condensed or not.
+void TestReportPdf::verifyTextSizes(const QString &pdf, double points)
+{
+    const std::vector<double> sizes = PdfTextSizes::ofPage(pdf, 1);
+    QVERIFY(sizes.size() >= 2);
+    for (const double size : sizes)
+        QVERIFY2(qAbs(size - points) < 0.001, qPrintable(QStringLiteral("%1 pt, not %2").arg(size).arg(points)));
 }
 
 void TestReportPdf::linesLandAtTheirPositions()

@@ -4,6 +4,7 @@
 #include "Page1.h"
 #include "PagePrinting.h"
 #include "PageUnits.h"
+#include "PdfTextSizes.h"
 #include "PrintValueProvider.h"
 #include "RegionalSettings.h"
 #include "ReportTemplates.h"
@@ -75,6 +76,7 @@ public:
     }
 
     QString pdfPath() const { return m_dir.filePath(QStringLiteral("printout.pdf")); }
+    const std::vector<PreparedPage> &pages() const { return m_report.preparedPages(); }
 
     // The text of one page as pdftotext lays it out, line by line.
     QStringList pageLines(int page) const
@@ -272,6 +274,33 @@ private slots:
             QVERIFY(!lineWith(printout.pageLines(page), {"KTV3815", "()", PrintDateText}).isEmpty());
         }
         QVERIFY(!lineWith(printout.pageLines(1), {"8.", "száma:", "0"}, true).isEmpty());
+    }
+
+    void textPrintsAtTheTemplatesPointSizes_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int page = 1; page <= 3; ++page)
+            QTest::addRow("page %d", page) << page;
+    }
+    void textPrintsAtTheTemplatesPointSizes()
+    {
+        QFETCH(int, page);
+        const Printout printout(filledDeclaration(), Identifier);
+        QList<int> laidOut;
+        for (const DrawItem &item : printout.pages()[page - 1].items) {
+            const auto *block = std::get_if<TextBlock>(&item);
+            if (block && !block->runs.empty() && !laidOut.contains(block->font.pointSize))
+                laidOut << block->font.pointSize;
+        }
+        QList<int> printed;
+        for (const double size : PdfTextSizes::ofPage(printout.pdfPath(), page)) {
+            QVERIFY2(qAbs(size - std::round(size)) < 0.001, qPrintable(QString::number(size)));
+            if (!printed.contains(int(std::round(size))))
+                printed << int(std::round(size));
+        }
+        std::sort(laidOut.begin(), laidOut.end());
+        std::sort(printed.begin(), printed.end());
+        QCOMPARE(printed, laidOut);
     }
 
     void invisibleObjectsDoNotPrint()
