@@ -4,10 +4,10 @@
 #include "Fonts.h"
 #include "GroupTotal.h"
 #include "TEdit.h"
+#include "TGroupBox.h"
 #include "TNumEdit.h"
 #include "TStringGrid.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -34,9 +34,9 @@ QLabel *label(QWidget *parent, const QString &text, QPoint pos, const QFont &fon
     return l;
 }
 
-QGroupBox *groupBox(QWidget *parent, int number, const QString &caption, QRect geometry)
+TGroupBox *groupBox(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    auto *box = new QGroupBox(caption, parent);
+    auto *box = new TGroupBox(caption, parent);
     box->setObjectName(QStringLiteral("GroupBox%1").arg(number));
     box->setFont(groupBoxFont());
     box->setGeometry(geometry);
@@ -85,7 +85,7 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
             break;
         case FieldKind::Table: {
             // The table's caption is the caption of its box.
-            QGroupBox *box = groupBox(panel, 1, layout.caption, QRect(layout.captionPos, QSize(665, 297)));
+            TGroupBox *box = groupBox(panel, 1, layout.caption, QRect(layout.captionPos, QSize(665, 297)));
             m_grid = place(new TStringGrid(box), i);
             m_widgets[i] = m_grid;
             break;
@@ -97,7 +97,7 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
 void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
 {
     const IncomeGroupSpec &layout = FieldCatalogue::incomeGroups()[group - 1];
-    QGroupBox *box = groupBox(panel, layout.box, layout.caption, QRect(16, layout.y, 673, layout.height));
+    TGroupBox *box = groupBox(panel, layout.box, layout.caption, QRect(16, layout.y, 673, layout.height));
     if (!layout.subCaption.isEmpty())
         label(box, layout.subCaption, {16, 24}, captionFont(Fonts::Italic));
 
