@@ -40,7 +40,16 @@ void TMessageForm::centreOnScreen()
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     const QSize outer = frameGeometry().size();
+    m_centredOuterSize = outer;
     move(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2);
+}
+
+void TMessageForm::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    // The frame arrives with the move that puts the window inside it.
+    if (m_centredOuterSize.isValid() && frameGeometry().size() != m_centredOuterSize)
+        centreOnScreen();
 }
 
 int TMessageForm::showModal()

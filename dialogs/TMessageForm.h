@@ -18,7 +18,9 @@ public:
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
-    // Places the window in the middle of the screen (integer halves of the outer size).
+    // Places the window in the middle of the screen (integer halves of the outer size). A window
+    // manager's title bar and border are known only once the window is shown: the window is
+    // centred again on its framed size then.
     void centreOnScreen();
 
     // Runs the dialog modally, or answers it from the test script while one is active.
@@ -28,7 +30,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     QPushButton *m_cancelButton = nullptr;
+    QSize m_centredOuterSize; // the outer size it was centred on; invalid until centred
 };

@@ -347,6 +347,28 @@ private slots:
         QTest::mouseClick(button(*form, "Ignore"), Qt::LeftButton);
         QCOMPARE(form->result(), int(mrIgnore));
     }
+
+    // The frame the window system adds when the dialog is shown counts in its outer size: the
+    // test platform gives every window a 2 px border.
+    void shownDialogIsCentredOnItsFrame_data()
+    {
+        QTest::addColumn<bool>("inputBox");
+        QTest::newRow("input box") << true;
+        QTest::newRow("message box") << false;
+    }
+    void shownDialogIsCentredOnItsFrame()
+    {
+        QFETCH(bool, inputBox);
+        const auto form = inputBox ? CreateIntlInputForm("Caption", "Prompt:", "", LanguageTable::Hungarian)
+                                   : CreateIntlMessageForm("x", mtInformation, {mbOK}, LanguageTable::Hungarian);
+        form->open();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QRect frame = form->frameGeometry();
+        QVERIFY(frame.size() != form->size());
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QTRY_COMPARE(form->frameGeometry().topLeft(),
+                     QPoint(screen.width() / 2 - frame.width() / 2, screen.height() / 2 - frame.height() / 2));
+    }
 };
 
 QTEST_MAIN(TestIntlDialogs)
