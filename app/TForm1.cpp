@@ -152,16 +152,48 @@ void TForm1::buildContent()
 
 void TForm1::showFillingWorkArea()
 {
-    const QRect area = screen()->availableGeometry();
-    setGeometry(area);
+    setGeometry(screen()->availableGeometry());
     show();
-    // The frame lies outside the client geometry: shrink so that the whole frame fits the area.
-    const QRect frame = frameGeometry();
-    const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
-                           frame.right() - geometry().right(), frame.bottom() - geometry().bottom());
-    setGeometry(area.marginsRemoved(margins));
+    fitFrameToWorkArea();
     m_scrollArea->setPosition(0);
     activateWindow();
+}
+
+QMargins TForm1::frameMargins() const
+{
+    const QRect frame = frameGeometry();
+    return {geometry().left() - frame.left(), geometry().top() - frame.top(), frame.right() - geometry().right(),
+            frame.bottom() - geometry().bottom()};
+}
+
+void TForm1::fitFrameToWorkArea()
+{
+    // The frame lies outside the client geometry: shrink so that the whole frame fits the area.
+    m_fittedFrame = frameMargins();
+    setGeometry(screen()->availableGeometry().marginsRemoved(*m_fittedFrame));
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    refitWhenFramed();
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_fittedFrame) {
+        refitWhenFramed();
+        m_fittedFrame.reset(); // from now on the window is the user's to move and resize
+    }
+}
+
+void TForm1::refitWhenFramed()
+{
+    // A window manager frames the window only after it is shown; its frame is known by the time
+    // it moves the window into it or first activates it, and is fitted to the work area then.
+    if (m_fittedFrame && frameMargins() != *m_fittedFrame)
+        fitFrameToWorkArea();
 }
 
 void TForm1::Nyomtats1Click()

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class DeclarationForm;
 class DeclarationPrinter;
@@ -55,10 +56,15 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenu();
     void buildContent();
+    QMargins frameMargins() const;
+    void fitFrameToWorkArea();
+    void refitWhenFramed();
     void focusChanged(QWidget *now);
     int sectionOf(const QWidget *widget) const;
     void wheelStep(bool down);
@@ -73,6 +79,8 @@ private:
     // widget: the focus may have been in a cell editor that the table has deleted since.
     int m_lastSection = 0;
     WheelSteps m_wheelSteps;
+    // The frame last fitted to the work area, from showing the window to its first activation.
+    std::optional<QMargins> m_fittedFrame;
     QMetaObject::Connection m_focusConnection;
     TRijndael m_rijndael1;
     std::unique_ptr<SavedFormCommands> m_savedForm;
