@@ -46,18 +46,7 @@ inline void wheel(QWidget *target, int delta)
     QApplication::sendEvent(target, &event);
 }
 
-// Every field's text in component order, then the table's data cells column by column.
-inline QStringList snapshot(const DeclarationForm &form)
-{
-    QStringList values;
-    for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
-        values << form.text(i);
-    for (int c = 1; c < TStringGrid::ColCount; ++c) {
-        for (int r = 1; r < TStringGrid::RowCount; ++r)
-            values << form.cell(c, r);
-    }
-    return values;
-}
+using ::snapshot;
 
 // The program as it starts, saving into a folder of its own.
 class RunningProgram

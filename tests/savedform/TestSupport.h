@@ -1,7 +1,10 @@
 #pragma once
 #include "DeclarationForm.h"
 #include "Error.h"
+#include "FieldCatalogue.h"
+#include "TStringGrid.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -25,4 +28,17 @@ inline QString errorOf(const std::function<void()> &action)
         return error.message();
     }
     return QString();
+}
+
+// Every field's text in component order, then the table's data cells column by column.
+inline QStringList snapshot(const DeclarationForm &form)
+{
+    QStringList values;
+    for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
+        values << form.text(i);
+    for (int c = 1; c < TStringGrid::ColCount; ++c) {
+        for (int r = 1; r < TStringGrid::RowCount; ++r)
+            values << form.cell(c, r);
+    }
+    return values;
 }

@@ -30,18 +30,6 @@ int indexOf(const char *name)
     return *FieldCatalogue::find(QString::fromLatin1(name));
 }
 
-QStringList snapshot(const DeclarationForm &form)
-{
-    QStringList values;
-    for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
-        values << form.text(i);
-    for (int c = 1; c < TStringGrid::ColCount; ++c) {
-        for (int r = 1; r < TStringGrid::RowCount; ++r)
-            values << form.cell(c, r);
-    }
-    return values;
-}
-
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
