@@ -4,9 +4,29 @@
 #include "TForm2.h"
 #include "TForm3.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+namespace {
+
+// Every window takes the application's icon: the main window, the preview, the dialogs and the
+// error box. The desktop file name ties the windows to the menu entry and its icon.
+void setProgramIcon()
+{
+    QIcon icon;
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("ktv3815"));
+}
+
+} // namespace
+
 Startup::Startup()
 {
     Fonts::installLookAlikes();
+    setProgramIcon();
     m_form1 = std::make_unique<TForm1>(); // created first: the main window
     m_form2 = std::make_unique<TForm2>();
     m_form3 = std::make_unique<TForm3>();

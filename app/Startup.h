@@ -6,8 +6,8 @@ class TForm2;
 class TForm3;
 
 // The program's windows, created in start-up order once the application object exists: the
-// look-alike fonts, then Form1 (the main window), Form2 and Form3, which stay hidden. Form1 is
-// shown filling the work area. The windows live as long as this object.
+// look-alike fonts and the program's icon, then Form1 (the main window), Form2 and Form3, which
+// stay hidden. Form1 is shown filling the work area. The windows live as long as this object.
 class Startup
 {
 public:
