@@ -1,9 +1,11 @@
-# Sourced by ./run, ./test and ./bench: installs the missing Debian packages, then configures
-# and builds the project into the given folder.
+# Sourced by ./run, ./test, ./bench and ./package: installs the missing Debian packages, then
+# configures and builds the project into the given folder.
 set -euo pipefail
 
 KTV_PACKAGES=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libssl-dev
-    fonts-liberation2 fonts-dejavu-core fonts-wine xvfb xauth poppler-utils)
+    fonts-liberation2 fonts-dejavu-core fonts-wine xvfb xauth poppler-utils
+    # the packaging tests: validators, window properties, typing, the desktop launcher (gio)
+    desktop-file-utils appstream x11-utils xdotool libglib2.0-bin)
 
 ktv_install_missing() {
     local missing=()
