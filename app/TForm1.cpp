@@ -1,7 +1,7 @@
 #include "TForm1.h"
 #include "DeclarationForm.h"
 #include "DeclarationPrinter.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "Fonts.h"
 #include "FormDeclarationReader.h"
 #include "FormScrollArea.h"

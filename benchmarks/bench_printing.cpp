@@ -1,7 +1,7 @@
 #include "Bench.h"
 #include "DeclarationForm.h"
 #include "DeclarationPrinter.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "FormDeclarationReader.h"
 #include "PagePrinting.h"
@@ -16,6 +16,12 @@
 
 namespace {
 
+// A failed step would open the error box and stop the bench: report it instead.
+void reportError(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // A filled declaration: name, addresses, a full household table, amounts in every income group
 // and every deduction group, and the number of people; the real three page templates.
 struct Fixture
@@ -27,8 +33,7 @@ struct Fixture
 
     Fixture()
     {
-        // A failed preparation would open the error box and stop the bench: report it instead.
-        setErrorSinkForTesting([](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+        setErrorSinkForTesting(reportError);
         form = new DeclarationForm(new QWidget(&window), new QWidget(&window), new QWidget(&window), &window);
         for (int n = 1; n <= 8; ++n)
             form->setText(*FieldCatalogue::find(QStringLiteral("Edit%1").arg(n)),
@@ -63,7 +68,7 @@ std::function<void()> openPreview()
     auto fixture = std::make_shared<Fixture>();
     fixture->printer->report().PrepareReport(true);
     return [fixture] {
-        PreviewDialog preview(fixture->printer->report().preparedPages(), &fixture->window);
+        PreviewDialog preview(fixture->printer->report().preparedPages(), reportError, &fixture->window);
         preview.show();
         preview.grab(); // paints what the window shows at 100 %
     };

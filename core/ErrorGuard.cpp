@@ -1,66 +1,13 @@
 #include "ErrorGuard.h"
 #include "Error.h"
-#include "ModalRun.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-
-namespace {
-struct TestObserver
-{
-    ErrorSink sink;
-    bool showsBox = false;
-};
-
-TestObserver &observer()
-{
-    static TestObserver o;
-    return o;
-}
-
-void showError(const QString &message)
-{
-    const TestObserver &test = observer();
-    if (test.sink && !test.showsBox) {
-        test.sink(message);
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), message, QMessageBox::Ok, QApplication::activeWindow());
-    if (!test.sink) {
-        execModal(box);
-        return;
-    }
-    const ErrorSink sink = test.sink; // the answer may replace the observer
-    execAnswered(box, [&box, &sink, &message] {
-        sink(message);
-        box.button(QMessageBox::Ok)->click();
-    });
-}
-} // namespace
-
-void guarded(const std::function<void()> &handler)
+void guarded(const std::function<void()> &handler, const ErrorDisplay &display)
 {
     try {
         handler();
     } catch (const Error &error) {
-        showError(error.message());
+        display(error.message());
     } catch (const std::exception &error) {
-        showError(QString::fromLocal8Bit(error.what()));
+        display(QString::fromLocal8Bit(error.what()));
     }
-}
-
-QString applicationTitle()
-{
-    return QStringLiteral("ktv3815");
-}
-
-void setErrorSinkForTesting(ErrorSink sink)
-{
-    observer() = {std::move(sink), false};
-}
-
-void answerErrorBoxesForTesting(ErrorSink sink)
-{
-    observer() = {std::move(sink), true};
 }

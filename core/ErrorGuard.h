@@ -2,17 +2,11 @@
 #include <QString>
 #include <functional>
 
-// Every menu command and field handler runs through guarded(): an error that escapes is shown
-// in the standard error box (critical icon, the application's title) and the program goes on.
-// What the handler changed before the error stays changed. This is the only catch of the GUI.
-void guarded(const std::function<void()> &handler);
+// Where the message of an error that ended a handler goes: the window's handlers show it in the
+// standard error box (ErrorBox.h); the report engine is handed its display by its owner.
+using ErrorDisplay = std::function<void(const QString &message)>;
 
-// The title of the standard error box and of untitled dialogs.
-QString applicationTitle();
-
-// Tests observe the error box instead of a person. With a sink set, the message goes to the sink
-// and no box is shown; with a sink set to answer the box, the box is shown modally as to a person,
-// takes the focus, and is closed with OK as soon as it is active, its message going to the sink.
-using ErrorSink = std::function<void(const QString &message)>;
-void setErrorSinkForTesting(ErrorSink sink);
-void answerErrorBoxesForTesting(ErrorSink sink);
+// Every menu command and field handler runs through guarded(): an error that escapes is handed to
+// the display and the program goes on. What the handler changed before the error stays changed.
+// This is the only catch of the GUI.
+void guarded(const std::function<void()> &handler, const ErrorDisplay &display);

@@ -1,6 +1,6 @@
 #include "DeclarationForm.h"
 #include "AccessibleNames.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "Fonts.h"
 #include "GroupTotal.h"
 #include "TEdit.h"

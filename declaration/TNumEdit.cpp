@@ -1,7 +1,7 @@
 #include "TNumEdit.h"
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "RegionalSettings.h"
 
 #include <QApplication>

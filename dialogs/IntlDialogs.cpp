@@ -1,6 +1,6 @@
 #include "IntlDialogs.h"
+#include "ApplicationTitle.h"
 #include "DialogUnits.h"
-#include "ErrorGuard.h"
 #include "Fonts.h"
 #include "MessageBoxLayout.h"
 #include "TInternationalRec.h"

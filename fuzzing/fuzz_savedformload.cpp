@@ -6,7 +6,7 @@
 // is a finding. A load that succeeds must be a fixed point of save and load: saving the fields
 // and loading the result again changes no field.
 #include "Error.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "FuzzCheck.h"
 #include "LineBuffer.h"

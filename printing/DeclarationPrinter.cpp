@@ -1,11 +1,12 @@
 #include "DeclarationPrinter.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "PrintIdentifier.h"
 
 DeclarationPrinter::DeclarationPrinter(std::unique_ptr<DeclarationReader> reader, const TemplateBuilder &buildTemplates,
                                        ProcessorWordSource processorWords, PrintValueProvider::DateSource today)
     : m_reader(std::move(reader)), m_processorWords(std::move(processorWords)),
-      m_provider(*m_reader, m_printIdentifier, std::move(today))
+      m_provider(*m_reader, m_printIdentifier, std::move(today)), m_report(showErrorBox)
 {
     m_report.OnGetValue = [this](const QString &VarName, PrintValue &Value) {
         m_provider.Report1GetValue(VarName, Value);

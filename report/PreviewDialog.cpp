@@ -1,15 +1,13 @@
 #include "PreviewDialog.h"
-
-#include "ErrorGuard.h"
 #include "ModalRun.h"
 #include "PagePrinting.h"
 #include "PreviewPages.h"
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolBar>
@@ -37,8 +35,8 @@ PreviewDialog::PrintDialogHook &printDialogHook()
 
 } // namespace
 
-PreviewDialog::PreviewDialog(const std::vector<PreparedPage> &pages, QWidget *parent)
-    : QDialog(parent), m_prepared(pages)
+PreviewDialog::PreviewDialog(const std::vector<PreparedPage> &pages, ErrorDisplay showError, QWidget *parent)
+    : QDialog(parent), m_prepared(pages), m_showError(std::move(showError))
 {
     setObjectName(QStringLiteral("PreviewDialog"));
     setWindowTitle(QString::fromUtf8("Nyomtatási kép"));
@@ -82,7 +80,8 @@ void PreviewDialog::addCommand(Command command, const QString &text, const QList
     QAction *action = m_toolBar->addAction(text);
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, handler] { guarded([this, handler] { (this->*handler)(); }, m_showError); });
     m_actions[command] = action;
 }
 

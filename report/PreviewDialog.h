@@ -1,4 +1,5 @@
 #pragma once
+#include "ErrorGuard.h"
 #include "PreparedPage.h"
 
 #include <QDialog>
@@ -13,12 +14,12 @@ class QToolBar;
 
 // The print preview: modal, maximised, opening at 100 %, with a tool bar offering only Print
 // and the zoom commands. Print opens the print dialog (the default printer, all pages, one
-// copy) and prints the prepared pages as they are.
+// copy) and prints the prepared pages as they are. An error of a command goes to the error display.
 class PreviewDialog : public QDialog
 {
     Q_OBJECT
 public:
-    PreviewDialog(const std::vector<PreparedPage> &pages, QWidget *parent = nullptr);
+    PreviewDialog(const std::vector<PreparedPage> &pages, ErrorDisplay showError, QWidget *parent = nullptr);
 
     enum Command { Print, ZoomIn, ZoomOut, ActualSize, WholePage };
     QAction *action(Command command) const { return m_actions[command]; }
@@ -30,7 +31,7 @@ public:
     void zoomOut();
     void zoomToActualSize();
     void zoomToWholePage();
-    // Runs the print dialog and prints; an error is shown in the error box.
+    // Runs the print dialog and prints.
     void print();
 
     // Shows the preview and returns when it is closed.
@@ -52,6 +53,7 @@ private:
     bool askPrinter(QPrinter &printer);
 
     const std::vector<PreparedPage> &m_prepared;
+    ErrorDisplay m_showError;
     QToolBar *m_toolBar = nullptr;
     QScrollArea *m_scrollArea = nullptr;
     PreviewPages *m_pages = nullptr;

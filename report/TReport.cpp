@@ -1,6 +1,5 @@
 #include "TReport.h"
 #include "Error.h"
-#include "ErrorGuard.h"
 #include "GeneralFloatFormat.h"
 #include "PagePreparation.h"
 #include "PreviewDialog.h"
@@ -41,11 +40,12 @@ bool TReport::PrepareReport(bool clearPrevious)
         m_prepared.clear();
     std::vector<PreparedPage> pages;
     bool prepared = false;
-    guarded([&] {
+    const auto prepareAll = [&] {
         for (const auto &page : Pages)
             pages.push_back(PagePreparation::prepare(*page, [this](const QString &name) { return resolve(name); }));
         prepared = true;
-    });
+    };
+    guarded(prepareAll, m_showError);
     if (prepared)
         m_prepared.insert(m_prepared.end(), std::make_move_iterator(pages.begin()),
                           std::make_move_iterator(pages.end()));
@@ -54,6 +54,6 @@ bool TReport::PrepareReport(bool clearPrevious)
 
 void TReport::ShowPreparedReport(QWidget *parent)
 {
-    PreviewDialog preview(m_prepared, parent);
+    PreviewDialog preview(m_prepared, m_showError, parent);
     preview.showModal();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ErrorGuard.h"
 #include "PreparedPage.h"
 #include "PrintValue.h"
 #include "TReportPage.h"
@@ -11,10 +12,13 @@ class QWidget;
 
 // The report: page templates in print order, the value provider that answers their value
 // slots, and the pages of the last preparation, which the preview shows and prints as they are.
+// Its owner hands it the display of the errors that end a preparation or a command of the preview.
 class TReport
 {
 public:
     using GetValueHandler = std::function<void(const QString &VarName, PrintValue &Value)>;
+
+    explicit TReport(ErrorDisplay showError) : m_showError(std::move(showError)) {}
 
     TReportPage &addPage(const QString &name);
 
@@ -23,7 +27,7 @@ public:
 
     // Lays out every page, resolving each value slot once through OnGetValue. An error (a value
     // that cannot be read, a name that OnGetValue leaves unanswered) ends the preparation: its
-    // message is shown in the error box and the result is false. Without clearPrevious the new
+    // message goes to the error display and the result is false. Without clearPrevious the new
     // pages follow those of the earlier preparation.
     bool PrepareReport(bool clearPrevious);
 
@@ -38,5 +42,6 @@ public:
 private:
     QString resolve(const QString &name) const;
 
+    ErrorDisplay m_showError;
     std::vector<PreparedPage> m_prepared;
 };

@@ -1,7 +1,7 @@
 #include "RandomUser.h"
 #include "DeclarationPrinter.h"
 #include "DialogScript.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FormScrollArea.h"
 #include "MsgDlg.h"
 #include "PreviewDialog.h"

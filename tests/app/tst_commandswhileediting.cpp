@@ -3,7 +3,7 @@
 // goes on where it stopped.
 #include "DeclarationPrinter.h"
 #include "DialogScript.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "Fonts.h"
 #include "MsgDlg.h"
 #include "PreviewDialog.h"

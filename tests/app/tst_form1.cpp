@@ -1,6 +1,6 @@
 #include "DeclarationForm.h"
 #include "Error.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "Fonts.h"
 #include "FormScrollArea.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "RegionalSettings.h"
 #include "TNumEdit.h"
 

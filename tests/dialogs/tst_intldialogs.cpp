@@ -1,6 +1,6 @@
+#include "ApplicationTitle.h"
 #include "DialogScript.h"
 #include "DialogUnits.h"
-#include "ErrorGuard.h"
 #include "IntlDialogs.h"
 #include "TInternationalRec.h"
 #include "TMessageForm.h"

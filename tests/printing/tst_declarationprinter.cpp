@@ -1,5 +1,5 @@
 #include "DeclarationPrinter.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FakeDeclarationReader.h"
 #include "PagePrinting.h"
 #include "PdfProbe.h"

@@ -1,7 +1,7 @@
 #include "DeclarationForm.h"
 #include "DeclarationPrinter.h"
 #include "Error.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "FormDeclarationReader.h"
 #include "PreviewDialog.h"

@@ -68,6 +68,13 @@ inline void buildThreePages(TReport &report)
     memo(page3, QStringLiteral("Memo99"), QStringLiteral("([azon])"), 38, 233, 26, 4);
 }
 
+// The error display of a report that must prepare without errors: the message goes to the test
+// log, beside the failed check of the preparation.
+inline void logError(const QString &message)
+{
+    qWarning("%s", qPrintable(message));
+}
+
 // The texts of a prepared page, one entry per memo, its runs joined by blanks.
 inline QStringList texts(const PreparedPage &page)
 {

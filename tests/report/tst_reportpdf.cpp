@@ -46,7 +46,7 @@ private:
     }
 
     QTemporaryDir m_dir;
-    TReport m_report;
+    TReport m_report{logError};
 };
 
 namespace {

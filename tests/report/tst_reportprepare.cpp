@@ -1,5 +1,4 @@
 #include "Error.h"
-#include "ErrorGuard.h"
 #include "RegionalSettings.h"
 #include "ReportFixtures.h"
 
@@ -31,9 +30,9 @@ private slots:
     void expressionsSwitchedOff();
 
 private:
-    TReport m_report;
     QStringList m_asked;
     QStringList m_errors;
+    TReport m_report{[this](const QString &message) { m_errors << message; }};
 };
 
 void TestReportPrepare::init()
@@ -46,12 +45,10 @@ void TestReportPrepare::init()
         m_asked << name;
         value = QStringLiteral("<%1>").arg(name);
     };
-    setErrorSinkForTesting([this](const QString &message) { m_errors << message; });
 }
 
 void TestReportPrepare::cleanup()
 {
-    setErrorSinkForTesting({});
     RegionalSettings::pinForTesting(std::nullopt);
 }
 

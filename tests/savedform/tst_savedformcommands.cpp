@@ -1,5 +1,5 @@
 #include "DialogScript.h"
-#include "ErrorGuard.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "IntlDialogs.h"
 #include "RecordFormat.h"

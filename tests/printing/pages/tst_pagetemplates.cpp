@@ -3,6 +3,7 @@
 #include "Page3.h"
 #include "PageUnits.h"
 #include "PrintValueProvider.h"
+#include "ReportFixtures.h"
 #include "ReportTemplates.h"
 #include "TReport.h"
 #include "Windows1250.h"
@@ -507,7 +508,7 @@ private slots:
 
     void reportHoldsThePagesInOrder()
     {
-        TReport report;
+        TReport report(ReportFixtures::logError);
         buildReportTemplates(report);
         QCOMPARE(report.Pages.size(), size_t(3));
         QCOMPARE(report.Pages[0]->Name, QStringLiteral("Page1"));

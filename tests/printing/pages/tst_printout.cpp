@@ -7,6 +7,7 @@
 #include "PdfTextSizes.h"
 #include "PrintValueProvider.h"
 #include "RegionalSettings.h"
+#include "ReportFixtures.h"
 #include "ReportTemplates.h"
 #include "TReport.h"
 
@@ -110,7 +111,7 @@ private:
     MemoryDeclaration m_declaration;
     QString m_identifier;
     PrintValueProvider m_provider;
-    TReport m_report;
+    TReport m_report{ReportFixtures::logError};
     QTemporaryDir m_dir;
 };
 

@@ -1,0 +1,6 @@
+#include "ApplicationTitle.h"
+
+QString applicationTitle()
+{
+    return QStringLiteral("ktv3815");
+}
