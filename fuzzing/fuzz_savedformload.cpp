@@ -8,6 +8,7 @@
 #include "Error.h"
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
+#include "FormFixture.h"
 #include "FuzzCheck.h"
 #include "LineBuffer.h"
 #include "RecordFormat.h"
@@ -17,7 +18,6 @@
 #include "TNumEdit.h"
 #include "TRijndael.h"
 #include "TStringGrid.h"
-#include "TestSupport.h"
 
 #include <QSignalBlocker>
 #include <QStringList>

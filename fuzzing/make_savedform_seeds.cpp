@@ -2,12 +2,12 @@
 // saved by the save command's own steps under the fuzz password, its plaintext, and damaged
 // copies of the file. Run by hand when the record format changes; the seeds are committed.
 #include "FieldCatalogue.h"
+#include "FormFixture.h"
 #include "RegionalSettings.h"
 #include "SavedFormCommands.h"
 #include "SavedFormFuzzing.h"
 #include "TForm3.h"
 #include "TRijndael.h"
-#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>

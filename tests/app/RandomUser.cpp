@@ -1,6 +1,7 @@
 #include "RandomUser.h"
 #include "DeclarationPrinter.h"
 #include "DialogScript.h"
+#include "Error.h"
 #include "ErrorBox.h"
 #include "FormScrollArea.h"
 #include "MsgDlg.h"

@@ -3,6 +3,7 @@
 // and reading back what a save wrote.
 #include "DeclarationForm.h"
 #include "FieldCatalogue.h"
+#include "FormFixture.h"
 #include "FormScrollArea.h"
 #include "LineBuffer.h"
 #include "RecordFormat.h"
@@ -11,7 +12,6 @@
 #include "TForm1.h"
 #include "TRijndael.h"
 #include "TStringGrid.h"
-#include "TestSupport.h"
 #include "Windows1250.h"
 
 #include <QApplication>
@@ -45,8 +45,6 @@ inline void wheel(QWidget *target, int delta)
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
 }
-
-using ::snapshot;
 
 // The program as it starts, saving into a folder of its own.
 class RunningProgram

@@ -1,4 +1,5 @@
 #include "AmountKeystrokes.h"
+#include "NamedSettings.h"
 
 #include <QTest>
 
@@ -44,11 +45,6 @@ void press(AmountKeystrokes &keystrokes, const QString &keys)
         else
             keystrokes.typeCharacter(key);
     }
-}
-
-RegionalSettings settingsNamed(const QString &name)
-{
-    return name == u"en" ? RegionalSettings::english() : RegionalSettings::hungarian();
 }
 
 const QString Nbsp(QChar(0xA0));

@@ -1,5 +1,5 @@
 #include "AmountText.h"
-#include "Error.h"
+#include "ExpectedError.h"
 #include "GroupTotal.h"
 
 #include <QTest>
@@ -51,12 +51,8 @@ private slots:
     void firstBadInputIsReported()
     {
         const Inputs inputs{"1", "E", "x", "0", "0", "0", "0", "0"};
-        try {
-            groupTotal(inputs, RegionalSettings::hungarian());
-            QFAIL("no error");
-        } catch (const Error &error) {
-            QCOMPARE(error.message(), QString("'E' is not a valid floating point value"));
-        }
+        QCOMPARE(errorOf([&] { groupTotal(inputs, RegionalSettings::hungarian()); }),
+                 QString("'E' is not a valid floating point value"));
     }
 };
 

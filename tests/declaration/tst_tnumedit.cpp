@@ -1,6 +1,6 @@
 #include "AmountFieldTesting.h"
 #include "AmountText.h"
-#include "Error.h"
+#include "ExpectedError.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -88,12 +88,7 @@ private slots:
         QCOMPARE(changes.count(), 1);
         m_edit->setText("E");
         QCOMPARE(changes.count(), 1);
-        try {
-            m_edit->Value();
-            QFAIL("no error");
-        } catch (const Error &error) {
-            QCOMPARE(error.message(), QString("'E' is not a valid floating point value"));
-        }
+        QCOMPARE(errorOf([this] { m_edit->Value(); }), QString("'E' is not a valid floating point value"));
     }
 
     void typeDigitsOverZero()

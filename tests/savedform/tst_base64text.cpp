@@ -1,5 +1,5 @@
 #include "Base64Text.h"
-#include "Error.h"
+#include "ExpectedError.h"
 
 #include <QTest>
 
@@ -80,12 +80,7 @@ private slots:
     void invalidCharacters()
     {
         QFETCH(QByteArray, text);
-        try {
-            Base64Text::decode(text);
-            QFAIL("no error");
-        } catch (const Error &error) {
-            QCOMPARE(error.message(), QStringLiteral("Invalid Base64 Character"));
-        }
+        QCOMPARE(errorOf([&] { Base64Text::decode(text); }), QStringLiteral("Invalid Base64 Character"));
     }
 };
 

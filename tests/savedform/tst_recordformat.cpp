@@ -1,8 +1,9 @@
+#include "ExpectedError.h"
 #include "FieldCatalogue.h"
+#include "FormFixture.h"
 #include "LineBuffer.h"
 #include "RecordFormat.h"
 #include "TStringGrid.h"
-#include "TestSupport.h"
 #include "Windows1250.h"
 
 #include <QTest>

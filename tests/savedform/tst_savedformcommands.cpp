@@ -1,14 +1,13 @@
 #include "DialogScript.h"
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
+#include "FormFixture.h"
 #include "IntlDialogs.h"
 #include "RecordFormat.h"
 #include "RegionalSettings.h"
 #include "SavedFormCommands.h"
 #include "TForm3.h"
 #include "TRijndael.h"
-#include "TStringGrid.h"
-#include "TestSupport.h"
 #include "Windows1250.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "AesEcb.h"
+#include "ExpectedError.h"
 #include "PasswordDigest.h"
 #include "TRijndael.h"
-#include "TestSupport.h"
 #include "Windows1250.h"
 
 #include <QTest>

@@ -1,12 +1,10 @@
 #pragma once
 #include "DeclarationForm.h"
-#include "Error.h"
 #include "FieldCatalogue.h"
 #include "TStringGrid.h"
 
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 
 // The declaration's fields on three plain section panels of one window, as the main window
 // builds them.
@@ -18,17 +16,6 @@ struct FormFixture
     QWidget *panel4 = new QWidget(&window);
     DeclarationForm form{panel2, panel3, panel4};
 };
-
-// The message of the error the action raises; empty when it raises none.
-inline QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const Error &error) {
-        return error.message();
-    }
-    return QString();
-}
 
 // Every field's text in component order, then the table's data cells column by column.
 inline QStringList snapshot(const DeclarationForm &form)
