@@ -34,7 +34,4 @@ RegionalSettings RegionalSettings::english()
     return {u'.', u',', QStringLiteral("M/d/yyyy")};
 }
 
-void RegionalSettings::pinForTesting(std::optional<RegionalSettings> settings)
-{
-    pinned() = std::move(settings);
-}
+RegionalSettings::PinForTesting::PinForTesting(const RegionalSettings &settings) : m_pinned(pinned(), settings) {}

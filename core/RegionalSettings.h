@@ -1,4 +1,6 @@
 #pragma once
+#include "ScopedValue.h"
+
 #include <QChar>
 #include <QString>
 #include <optional>
@@ -16,6 +18,16 @@ struct RegionalSettings
     static RegionalSettings hungarian(); // ",", U+00A0, "yyyy. MM. dd."
     static RegionalSettings english();   // ".", ",", "M/d/yyyy"
 
-    // Tests pin the settings instead of depending on the machine; nullopt returns to the system's.
-    static void pinForTesting(std::optional<RegionalSettings> settings);
+    class PinForTesting;
+};
+
+// Tests pin the settings instead of depending on the machine, for as long as the pin lives; the
+// settings read before it (the system's, or an outer pin's) come back when it ends.
+class RegionalSettings::PinForTesting
+{
+public:
+    explicit PinForTesting(const RegionalSettings &settings);
+
+private:
+    ScopedValue<std::optional<RegionalSettings>> m_pinned;
 };

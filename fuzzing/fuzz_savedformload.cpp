@@ -30,7 +30,6 @@ class LoadHarness
 public:
     LoadHarness()
     {
-        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
         // Restoring runs no guarded handler; should one show an error, no box may wait for a click.
         setErrorSinkForTesting([](const QString &) {});
         m_cipher.SetKeyFromPassword(SavedFormFuzzing::Password);
@@ -115,6 +114,7 @@ private:
     TRijndael m_cipher;
     LineBuffer m_collection;
     LineBuffer m_output;
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QStringList m_initial;
     bool m_touched = false;
 };

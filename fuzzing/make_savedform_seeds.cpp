@@ -47,7 +47,7 @@ int main(int argc, char **argv)
         return 2;
     }
     SavedFormFuzzing::ensureApplication();
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
+    const RegionalSettings::PinForTesting hungarian(RegionalSettings::hungarian());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     FormFixture fields;

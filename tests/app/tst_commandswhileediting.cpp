@@ -57,6 +57,7 @@ class TestCommandsWhileEditing : public QObject
 {
     Q_OBJECT
 
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     std::unique_ptr<RunningProgram> m_program;
     QStringList m_errors;
 
@@ -94,11 +95,7 @@ class TestCommandsWhileEditing : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        Fonts::installLookAlikes();
-        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
-    }
+    void initTestCase() { Fonts::installLookAlikes(); }
 
     void init()
     {

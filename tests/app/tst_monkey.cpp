@@ -33,13 +33,10 @@ const Sequence Replayed[] = {
 class TestMonkey : public QObject
 {
     Q_OBJECT
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
 
 private slots:
-    void initTestCase()
-    {
-        Fonts::installLookAlikes();
-        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
-    }
+    void initTestCase() { Fonts::installLookAlikes(); }
 
     void randomUserKeepsTheWindowWhole_data()
     {

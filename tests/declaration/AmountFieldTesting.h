@@ -11,11 +11,18 @@
 // windows shown and active, a field focused with its caret placed.
 namespace AmountFieldTesting {
 
-inline void pinHungarianAndCaptureErrors(QStringList &errors)
+// For as long as it lives: the Hungarian settings pinned, the error box's messages appended to errors.
+class HungarianCapturingErrors
 {
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
-    setErrorSinkForTesting([&errors](const QString &message) { errors.append(message); });
-}
+public:
+    explicit HungarianCapturingErrors(QStringList &errors)
+    {
+        setErrorSinkForTesting([&errors](const QString &message) { errors.append(message); });
+    }
+
+private:
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
+};
 
 inline bool showActive(QWidget *window)
 {

@@ -26,6 +26,7 @@ private:
     std::unique_ptr<QWidget> m_window;
     DeclarationForm *m_form = nullptr;
     QStringList m_errors;
+    const AmountFieldTesting::HungarianCapturingErrors m_plumbing{m_errors};
 
     TNumEdit *field(int index) const { return m_form->numEdit(index); }
 
@@ -35,8 +36,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { AmountFieldTesting::pinHungarianAndCaptureErrors(m_errors); }
-
     void init()
     {
         m_window = std::make_unique<QWidget>();

@@ -20,6 +20,7 @@ private:
     TNumEdit *m_edit = nullptr;
     TNumEdit *m_other = nullptr;
     QStringList m_errors;
+    const AmountFieldTesting::HungarianCapturingErrors m_plumbing{m_errors};
 
     void focusWithText(const QString &text, int caret)
     {
@@ -28,8 +29,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { AmountFieldTesting::pinHungarianAndCaptureErrors(m_errors); }
-
     void init()
     {
         m_window = std::make_unique<QWidget>();
@@ -266,10 +265,11 @@ private slots:
         focusWithText("12", 2);
         QTest::keyClick(m_edit, Qt::Key_Period, Qt::KeypadModifier);
         QCOMPARE(m_edit->Text(), QString("12,"));
-        RegionalSettings::pinForTesting(RegionalSettings::english());
-        m_edit->setText("12");
-        QTest::keyClick(m_edit, Qt::Key_Comma, Qt::KeypadModifier);
-        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
+        {
+            const RegionalSettings::PinForTesting english(RegionalSettings::english());
+            m_edit->setText("12");
+            QTest::keyClick(m_edit, Qt::Key_Comma, Qt::KeypadModifier);
+        }
         QCOMPARE(m_edit->Text(), QString("12."));
     }
 

@@ -42,6 +42,7 @@ private:
     void print();
     QString shownText(size_t page, int memo) const;
 
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QTemporaryDir m_dir;
     FakeDeclarationReader *m_reader = nullptr;
     std::unique_ptr<DeclarationPrinter> m_printer;
@@ -63,7 +64,6 @@ void TestDeclarationPrinter::initTestCase()
 
 void TestDeclarationPrinter::init()
 {
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
     auto reader = std::make_unique<FakeDeclarationReader>();
     m_reader = reader.get();
     m_printer = std::make_unique<DeclarationPrinter>(
@@ -83,7 +83,6 @@ void TestDeclarationPrinter::cleanup()
     PreviewDialog::setModalHookForTesting({});
     PreviewDialog::setPrintDialogHookForTesting({});
     setErrorSinkForTesting({});
-    RegionalSettings::pinForTesting(std::nullopt);
 }
 
 void TestDeclarationPrinter::print()

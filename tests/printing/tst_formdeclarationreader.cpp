@@ -23,6 +23,7 @@ private slots:
     void printOfTheWindow();
 
 private:
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QWidget m_window;
     QStringList m_errors;
     QWidget *m_panels[3] = {new QWidget(&m_window), new QWidget(&m_window), new QWidget(&m_window)};
@@ -38,7 +39,6 @@ int field(const char *name)
 
 void TestFormDeclarationReader::init()
 {
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
     // An amount that does not parse also fails its group's live total.
     m_errors.clear();
     setErrorSinkForTesting([this](const QString &message) { m_errors << message; });
@@ -46,7 +46,6 @@ void TestFormDeclarationReader::init()
 
 void TestFormDeclarationReader::cleanup()
 {
-    RegionalSettings::pinForTesting(std::nullopt);
     setErrorSinkForTesting({});
     PreviewDialog::setModalHookForTesting({});
 }

@@ -14,7 +14,6 @@ class TestPrintValues : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void hasTheTemplatesNames();
     void textFields_data();
     void textFields();
@@ -44,6 +43,7 @@ private:
     QString askText(const QString &name);
     double askNumber(const QString &name);
 
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     FakeDeclarationReader m_reader;
     QString m_identifier;
     QDate m_today;
@@ -52,16 +52,10 @@ private:
 
 void TestPrintValues::init()
 {
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
     m_reader = FakeDeclarationReader();
     m_identifier.clear();
     m_today = QDate(2024, 3, 5);
     m_provider = std::make_unique<PrintValueProvider>(m_reader, m_identifier, [this] { return m_today; });
-}
-
-void TestPrintValues::cleanup()
-{
-    RegionalSettings::pinForTesting(std::nullopt);
 }
 
 PrintValue TestPrintValues::ask(const QString &name)
@@ -348,7 +342,8 @@ void TestPrintValues::date()
 {
     QFETCH(bool, hungarian);
     QFETCH(QString, text);
-    RegionalSettings::pinForTesting(hungarian ? RegionalSettings::hungarian() : RegionalSettings::english());
+    const RegionalSettings::PinForTesting settings(hungarian ? RegionalSettings::hungarian()
+                                                             : RegionalSettings::english());
     QCOMPARE(askText(QStringLiteral("datum")), text);
     m_today = QDate(2025, 12, 31);
     QCOMPARE(askText(QStringLiteral("datum")),

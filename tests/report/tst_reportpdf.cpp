@@ -45,6 +45,7 @@ private:
         printer.setOutputFileName(pdfPath(name));
     }
 
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QTemporaryDir m_dir;
     TReport m_report{logError};
 };
@@ -73,7 +74,6 @@ std::vector<int> darkAlong(const QImage &image, bool rows, int at)
 void TestReportPdf::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
 }
 
 void TestReportPdf::init()

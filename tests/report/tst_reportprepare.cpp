@@ -13,7 +13,6 @@ class TestReportPrepare : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void slotsResolvedInTemplateOrder();
     void invisibleObjectsNeitherResolvedNorDrawn();
     void floatingValuesFollowTheRegionalSettings_data();
@@ -30,6 +29,7 @@ private slots:
     void expressionsSwitchedOff();
 
 private:
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QStringList m_asked;
     QStringList m_errors;
     TReport m_report{[this](const QString &message) { m_errors << message; }};
@@ -37,7 +37,6 @@ private:
 
 void TestReportPrepare::init()
 {
-    RegionalSettings::pinForTesting(RegionalSettings::hungarian());
     m_report.Pages.clear();
     m_asked.clear();
     m_errors.clear();
@@ -45,11 +44,6 @@ void TestReportPrepare::init()
         m_asked << name;
         value = QStringLiteral("<%1>").arg(name);
     };
-}
-
-void TestReportPrepare::cleanup()
-{
-    RegionalSettings::pinForTesting(std::nullopt);
 }
 
 void TestReportPrepare::slotsResolvedInTemplateOrder()
@@ -92,7 +86,8 @@ void TestReportPrepare::floatingValuesFollowTheRegionalSettings()
 {
     QFETCH(bool, hungarian);
     QFETCH(QString, text);
-    RegionalSettings::pinForTesting(hungarian ? RegionalSettings::hungarian() : RegionalSettings::english());
+    const RegionalSettings::PinForTesting settings(hungarian ? RegionalSettings::hungarian()
+                                                             : RegionalSettings::english());
     m_report.OnGetValue = [](const QString &name, PrintValue &value) { value = name.toDouble(); };
     memo(m_report.addPage(QStringLiteral("Page1")), QStringLiteral("Memo1"),
          QStringLiteral("[1234.5] / [-1500] / [0] / [1e15]"), 0, 0, 150);

@@ -391,7 +391,7 @@ private slots:
     // parse, which keeps its text.
     void amountThatDoesNotParse()
     {
-        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
+        const RegionalSettings::PinForTesting hungarian(RegionalSettings::hungarian());
         LineBuffer plain;
         plain.add(RecordFormat::marker());
         for (const char *line : {"Edit2_before", "PBNumEdit2_1.5", "PBNumEdit3_7", "Edit1_after"})
@@ -399,7 +399,6 @@ private slots:
         writeFile(path(), encipher(plain.text(), "titok"));
         Program program(m_dir->path());
         load(program, QStringLiteral("titok"));
-        RegionalSettings::pinForTesting(std::nullopt);
         QCOMPARE(program.form().text(indexOf("Edit2")), QStringLiteral("before"));
         QCOMPARE(program.form().text(indexOf("PBNumEdit2")), QStringLiteral("1.5"));
         QCOMPARE(m_errors.value(0), QStringLiteral("'1.5' is not a valid floating point value"));

@@ -173,13 +173,10 @@ MemoryDeclaration filledDeclaration()
 class TestPrintout : public QObject
 {
     Q_OBJECT
+    const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
+
 private slots:
-    void initTestCase()
-    {
-        Fonts::installLookAlikes();
-        RegionalSettings::pinForTesting(RegionalSettings::hungarian());
-    }
-    void cleanupTestCase() { RegionalSettings::pinForTesting(std::nullopt); }
+    void initTestCase() { Fonts::installLookAlikes(); }
 
     void threePages()
     {
