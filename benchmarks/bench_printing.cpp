@@ -26,6 +26,7 @@ void reportError(const QString &message)
 // and every deduction group, and the number of people; the real three page templates.
 struct Fixture
 {
+    const ErrorSinkForTesting errors{reportError};
     QWidget window;
     DeclarationForm *form = nullptr;
     std::unique_ptr<DeclarationPrinter> printer;
@@ -33,7 +34,6 @@ struct Fixture
 
     Fixture()
     {
-        setErrorSinkForTesting(reportError);
         form = new DeclarationForm(new QWidget(&window), new QWidget(&window), new QWidget(&window), &window);
         for (int n = 1; n <= 8; ++n)
             form->setText(*FieldCatalogue::find(QStringLiteral("Edit%1").arg(n)),

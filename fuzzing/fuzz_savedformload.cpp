@@ -30,8 +30,6 @@ class LoadHarness
 public:
     LoadHarness()
     {
-        // Restoring runs no guarded handler; should one show an error, no box may wait for a click.
-        setErrorSinkForTesting([](const QString &) {});
         m_cipher.SetKeyFromPassword(SavedFormFuzzing::Password);
         m_initial = snapshot();
     }
@@ -115,6 +113,8 @@ private:
     LineBuffer m_collection;
     LineBuffer m_output;
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
+    // Restoring runs no guarded handler; should one show an error, no box may wait for a click.
+    const ErrorSinkForTesting m_noErrorBox{[](const QString &) {}};
     QStringList m_initial;
     bool m_touched = false;
 };

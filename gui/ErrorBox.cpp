@@ -7,22 +7,16 @@
 #include <QMessageBox>
 
 namespace {
-struct TestObserver
+ErrorSinkForTesting::Observer &observer()
 {
-    ErrorSink sink;
-    bool showsBox = false;
-};
-
-TestObserver &observer()
-{
-    static TestObserver o;
+    static ErrorSinkForTesting::Observer o;
     return o;
 }
 } // namespace
 
 void showErrorBox(const QString &message)
 {
-    const TestObserver &test = observer();
+    const ErrorSinkForTesting::Observer &test = observer();
     if (test.sink && !test.showsBox) {
         test.sink(message);
         return;
@@ -32,7 +26,7 @@ void showErrorBox(const QString &message)
         execModal(box);
         return;
     }
-    const ErrorSink sink = test.sink; // the answer may replace the observer
+    const ErrorDisplay sink = test.sink; // the answer may replace the observer
     execAnswered(box, [&box, &sink, &message] {
         sink(message);
         box.button(QMessageBox::Ok)->click();
@@ -44,12 +38,7 @@ void guarded(const std::function<void()> &handler)
     guarded(handler, showErrorBox);
 }
 
-void setErrorSinkForTesting(ErrorSink sink)
+ErrorSinkForTesting::ErrorSinkForTesting(ErrorDisplay sink, Mode mode)
+    : m_observer(observer(), {std::move(sink), mode == AnsweringTheBox})
 {
-    observer() = {std::move(sink), false};
-}
-
-void answerErrorBoxesForTesting(ErrorSink sink)
-{
-    observer() = {std::move(sink), true};
 }

@@ -2,7 +2,6 @@
 #include "DeclarationPrinter.h"
 #include "DialogScript.h"
 #include "Error.h"
-#include "ErrorBox.h"
 #include "FormScrollArea.h"
 #include "MsgDlg.h"
 #include "PreviewDialog.h"
@@ -109,17 +108,16 @@ QByteArray collectedPlaintext(const DeclarationForm &form)
 
 } // namespace
 
-RandomUser::RandomUser(RunningProgram &program, quint64 seed) : m_program(program), m_random(seed)
+RandomUser::RandomUser(RunningProgram &program, quint64 seed)
+    : m_program(program), m_random(seed),
+      m_errorBoxes([this](const QString &message) { errorBoxShown(message); }, ErrorSinkForTesting::AnsweringTheBox)
 {
-    answerErrorBoxesForTesting([this](const QString &message) {
-        m_errors << message;
-        m_log << QStringLiteral("error box: %1").arg(message);
-    });
 }
 
-RandomUser::~RandomUser()
+void RandomUser::errorBoxShown(const QString &message)
 {
-    setErrorSinkForTesting({});
+    m_errors << message;
+    m_log << QStringLiteral("error box: %1").arg(message);
 }
 
 int RandomUser::pick(int count)

@@ -1,4 +1,5 @@
 #pragma once
+#include "ErrorBox.h"
 #include "WindowTesting.h"
 
 #include <QStringList>
@@ -17,7 +18,6 @@ class RandomUser
 {
 public:
     RandomUser(WindowTesting::RunningProgram &program, quint64 seed);
-    ~RandomUser();
 
     // One action. Returns what went wrong, or nothing.
     std::optional<QString> act();
@@ -47,12 +47,14 @@ private:
     QWidget *focusOrWindow() const;
     QString focusName() const; // for the log
     void settle() const;
+    void errorBoxShown(const QString &message);
 
     WindowTesting::RunningProgram &m_program;
     std::mt19937_64 m_random;
     QStringList m_log;
     int m_commands = 0;
     QStringList m_errors;
+    const ErrorSinkForTesting m_errorBoxes;
     QTemporaryDir m_pdfFolder;
 
     // The last successful save: its password and the fields it holds (snapshot() order).

@@ -58,8 +58,10 @@ class TestCommandsWhileEditing : public QObject
     Q_OBJECT
 
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
-    std::unique_ptr<RunningProgram> m_program;
     QStringList m_errors;
+    const ErrorSinkForTesting m_errorBoxes{[this](const QString &message) { m_errors << message; },
+                                           ErrorSinkForTesting::AnsweringTheBox};
+    std::unique_ptr<RunningProgram> m_program;
 
     // Writes the saved form that a load row reads, enciphered under Password.
     void writeSavedForm(const QByteArray &plaintext)
@@ -100,7 +102,6 @@ private slots:
     void init()
     {
         m_errors.clear();
-        answerErrorBoxesForTesting([this](const QString &message) { m_errors << message; });
         m_program = std::make_unique<RunningProgram>();
     }
 
@@ -109,7 +110,6 @@ private slots:
         m_program.reset();
         DialogScript::reset();
         PreviewDialog::setModalHookForTesting({});
-        setErrorSinkForTesting({});
     }
 
     void commandReadsTheTypingAndGivesTheFocusBack_data()

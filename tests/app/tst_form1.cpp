@@ -359,14 +359,13 @@ private slots:
     void errorGuardShowsTheMessageAndKeepsChanges()
     {
         QStringList shown;
-        setErrorSinkForTesting([&shown](const QString &message) { shown << message; });
+        const ErrorSinkForTesting sink([&shown](const QString &message) { shown << message; });
         auto *edit = qobject_cast<QLineEdit *>(field("Edit2"));
         guarded([edit] {
             edit->setText(QStringLiteral("before"));
             throw Error::invalidFloat(QStringLiteral("1E"));
         });
         guarded([] { throw std::runtime_error("plain"); });
-        setErrorSinkForTesting(nullptr);
         QCOMPARE(shown,
                  (QStringList{QStringLiteral("'1E' is not a valid floating point value"), QStringLiteral("plain")}));
         QCOMPARE(edit->text(), QStringLiteral("before"));

@@ -16,12 +16,13 @@ class HungarianCapturingErrors
 {
 public:
     explicit HungarianCapturingErrors(QStringList &errors)
+        : m_errorSink([&errors](const QString &message) { errors.append(message); })
     {
-        setErrorSinkForTesting([&errors](const QString &message) { errors.append(message); });
     }
 
 private:
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
+    const ErrorSinkForTesting m_errorSink;
 };
 
 inline bool showActive(QWidget *window)

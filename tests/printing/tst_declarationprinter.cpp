@@ -47,6 +47,7 @@ private:
     FakeDeclarationReader *m_reader = nullptr;
     std::unique_ptr<DeclarationPrinter> m_printer;
     QStringList m_errors;
+    const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
     int m_previews = 0;
     std::vector<PreparedPage> m_shown; // what the last preview showed
     QWidget m_window;
@@ -71,7 +72,6 @@ void TestDeclarationPrinter::init()
     m_errors.clear();
     m_previews = 0;
     m_shown.clear();
-    setErrorSinkForTesting([this](const QString &message) { m_errors << message; });
     PreviewDialog::setModalHookForTesting([this](PreviewDialog &) {
         ++m_previews;
         m_shown = m_printer->report().preparedPages();
@@ -82,7 +82,6 @@ void TestDeclarationPrinter::cleanup()
 {
     PreviewDialog::setModalHookForTesting({});
     PreviewDialog::setPrintDialogHookForTesting({});
-    setErrorSinkForTesting({});
 }
 
 void TestDeclarationPrinter::print()

@@ -26,6 +26,7 @@ private:
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QWidget m_window;
     QStringList m_errors;
+    const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
     QWidget *m_panels[3] = {new QWidget(&m_window), new QWidget(&m_window), new QWidget(&m_window)};
     DeclarationForm m_form{m_panels[0], m_panels[1], m_panels[2]};
 };
@@ -41,12 +42,10 @@ void TestFormDeclarationReader::init()
 {
     // An amount that does not parse also fails its group's live total.
     m_errors.clear();
-    setErrorSinkForTesting([this](const QString &message) { m_errors << message; });
 }
 
 void TestFormDeclarationReader::cleanup()
 {
-    setErrorSinkForTesting({});
     PreviewDialog::setModalHookForTesting({});
 }
 

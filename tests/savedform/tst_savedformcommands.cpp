@@ -92,6 +92,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QStringList m_errors;
+    const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
 
     QString path() const { return m_dir->filePath(QStringLiteral("KTV3815.txt")); }
 
@@ -132,14 +133,12 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_errors.clear();
-        setErrorSinkForTesting([this](const QString &message) { m_errors << message; });
         DialogLanguage = 0;
     }
     void cleanup()
     {
         QCOMPARE(DialogScript::pendingAnswers(), 0);
         DialogScript::reset();
-        setErrorSinkForTesting(nullptr);
         m_dir.reset();
     }
 
