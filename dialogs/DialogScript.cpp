@@ -5,57 +5,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <deque>
-
-namespace DialogScript {
 
 namespace {
-struct Script
+DialogScript *&runningScript()
 {
-    bool active = false;
-    std::deque<Answer> answers;
-    std::vector<ShownDialog> shown;
-};
-
-Script &script()
-{
-    static Script s;
-    return s;
+    static DialogScript *script = nullptr;
+    return script;
 }
 } // namespace
 
-void answerNext(int modalResult, const std::optional<QString> &typedText)
+DialogScript::DialogScript() : m_running(runningScript(), this) {}
+
+void DialogScript::answerNext(int modalResult, const std::optional<QString> &typedText)
 {
-    script().active = true;
-    script().answers.push_back({modalResult, typedText});
+    m_answers.push_back({modalResult, typedText});
 }
 
-bool active()
+DialogScript *DialogScript::running()
 {
-    return script().active;
+    return runningScript();
 }
 
-int pendingAnswers()
-{
-    return int(script().answers.size());
-}
-
-const std::vector<ShownDialog> &shown()
-{
-    return script().shown;
-}
-
-void reset()
-{
-    script() = Script();
-}
-
-int answer(TMessageForm &form)
+int DialogScript::answer(TMessageForm &form)
 {
     Answer next{mrCancel, std::nullopt};
-    if (!script().answers.empty()) {
-        next = script().answers.front();
-        script().answers.pop_front();
+    if (!m_answers.empty()) {
+        next = m_answers.front();
+        m_answers.pop_front();
     }
     QLineEdit *edit = form.findChild<QLineEdit *>(QStringLiteral("Edit"));
     if (edit && next.typedText)
@@ -71,10 +47,8 @@ int answer(TMessageForm &form)
         shown.buttons << button->text();
     if (edit)
         shown.inputText = edit->text();
-    script().shown.push_back(shown);
+    m_shown.push_back(shown);
 
     form.setResult(next.modalResult);
     return next.modalResult;
 }
-
-} // namespace DialogScript

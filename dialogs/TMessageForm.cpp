@@ -54,8 +54,8 @@ void TMessageForm::moveEvent(QMoveEvent *event)
 
 int TMessageForm::showModal()
 {
-    if (DialogScript::active())
-        return execAnswered(*this, [this] { done(DialogScript::answer(*this)); });
+    if (DialogScript *script = DialogScript::running())
+        return execAnswered(*this, [this, script] { done(script->answer(*this)); });
     return execModal(*this);
 }
 

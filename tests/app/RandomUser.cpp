@@ -268,7 +268,6 @@ std::optional<QString> RandomUser::command(int item, const std::function<std::op
     if (!QTest::qWaitForWindowActive(&m_program.window()))
         return QStringLiteral("the window did not become active again");
     std::optional<QString> failure = check();
-    DialogScript::reset();
     PreviewDialog::setModalHookForTesting({});
     PreviewDialog::setPrintDialogHookForTesting({});
     if (failure)
@@ -324,10 +323,11 @@ std::optional<QString> RandomUser::save()
     const bool ok = chance(75);
     const QString password = Passwords[pick(int(Passwords.size()))];
     m_log << (ok ? QStringLiteral("save with password \"%1\"").arg(password) : QStringLiteral("save, cancelled"));
+    DialogScript script;
     if (ok)
-        DialogScript::answerNext(mrOk, password);
+        script.answerNext(mrOk, password);
     else
-        DialogScript::answerNext(mrCancel);
+        script.answerNext(mrCancel);
     const QStringList fields = snapshot(m_program.form());
     const QByteArray plaintext = collectedPlaintext(m_program.form());
     const QByteArray before = fileBytes(m_program.savedFile());
@@ -366,17 +366,18 @@ std::optional<QString> RandomUser::load()
     const bool right = way < 50 && m_savedPassword;
     const QString password = right ? *m_savedPassword : way < 80 ? QStringLiteral("rossz") : QString();
     m_log << (way < 80 ? QStringLiteral("load with password \"%1\"").arg(password) : QStringLiteral("load, cancelled"));
+    DialogScript script;
     if (way < 80)
-        DialogScript::answerNext(mrOk, password);
+        script.answerNext(mrOk, password);
     else
-        DialogScript::answerNext(mrCancel);
-    DialogScript::answerNext(mrOk); // the message, if one follows
+        script.answerNext(mrCancel);
+    script.answerNext(mrOk); // the message, if one follows
     const bool exists = QFile::exists(m_program.savedFile());
     const QStringList before = snapshot(m_program.form());
     const qsizetype errorsBefore = m_errors.size();
     return command(2, [&]() -> std::optional<QString> {
         const QStringList after = snapshot(m_program.form());
-        const QString message = DialogScript::shown().size() > 1 ? DialogScript::shown()[1].text : QString();
+        const QString message = script.shown().size() > 1 ? script.shown()[1].text : QString();
         if (!exists || !right) {
             if (message != (exists ? WrongPassword : NoSavedForm))
                 return QStringLiteral("a load that could not open the file said \"%1\"").arg(message);

@@ -108,7 +108,6 @@ private slots:
     void cleanup()
     {
         m_program.reset();
-        DialogScript::reset();
         PreviewDialog::setModalHookForTesting({});
     }
 
@@ -155,11 +154,12 @@ private slots:
             shownInPreview = m_program->window().printer().report().preparedPages();
             QTest::keyClick(&preview, Qt::Key_Escape);
         });
+        DialogScript script;
         if (command == Save || command == Load || command == LoadWithErrorBox)
-            DialogScript::answerNext(mrOk, Password);
+            script.answerNext(mrOk, Password);
         if (command == LoadWithMessageBox) {
-            DialogScript::answerNext(mrOk, QStringLiteral("rossz"));
-            DialogScript::answerNext(mrOk);
+            script.answerNext(mrOk, QStringLiteral("rossz"));
+            script.answerNext(mrOk);
         }
 
         m_program->choose(command == Print ? 0 : command == Save ? 1 : 2);
@@ -183,10 +183,10 @@ private slots:
             QCOMPARE(m_program->form().text(*FieldCatalogue::find(u"PBNumEdit2")), QStringLiteral("E"));
             break;
         case LoadWithMessageBox:
-            QCOMPARE(DialogScript::shown().back().text, WrongPassword);
+            QCOMPARE(script.shown().back().text, WrongPassword);
             break;
         }
-        QCOMPARE(DialogScript::pendingAnswers(), 0);
+        QCOMPARE(script.pendingAnswers(), 0);
         if (command != LoadWithErrorBox)
             QVERIFY(m_errors.isEmpty());
         QCOMPARE(typedText(edited), expected);

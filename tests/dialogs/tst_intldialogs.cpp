@@ -38,11 +38,7 @@ class TestIntlDialogs : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        DialogScript::reset();
-        DialogLanguage = LanguageTable::English;
-    }
+    void cleanup() { DialogLanguage = LanguageTable::English; }
 
     void hungarianRow()
     {
@@ -171,29 +167,32 @@ private slots:
     {
         QFETCH(int, button);
         QFETCH(QString, typed);
-        DialogScript::answerNext(button, typed);
+        DialogScript script;
+        script.answerNext(button, typed);
         QString text = QStringLiteral("overwritten");
         QTEST(IntlInputQuery("C", "P", "default", text), "confirmed");
         QTEST(text, "text");
-        QCOMPARE(DialogScript::shown().size(), size_t(1));
+        QCOMPARE(script.shown().size(), size_t(1));
     }
 
     void unansweredScriptedDialogIsClosed()
     {
-        DialogScript::answerNext(mrOk); // consumed by the first dialog
+        DialogScript script;
+        script.answerNext(mrOk); // consumed by the first dialog
         IntlShowMessage("one");
         QString text;
         QVERIFY(!IntlInputQuery("C", "P", "default", text));
         QCOMPARE(text, QStringLiteral("default"));
-        QCOMPARE(DialogScript::shown().size(), size_t(2));
+        QCOMPARE(script.shown().size(), size_t(2));
     }
 
     void showMessageInHungarian()
     {
         DialogLanguage = LanguageTable::Hungarian;
-        DialogScript::answerNext(mrOk);
+        DialogScript script;
+        script.answerNext(mrOk);
         IntlShowMessage("Nincs");
-        const DialogScript::ShownDialog &shown = DialogScript::shown().at(0);
+        const DialogScript::ShownDialog &shown = script.shown().at(0);
         QCOMPARE(shown.title, QString::fromUtf8("Információ"));
         QCOMPARE(shown.text, QStringLiteral("Nincs"));
         QCOMPARE(shown.buttons, QStringList{QStringLiteral("OK")});
@@ -201,16 +200,18 @@ private slots:
 
     void showMessageInEnglishByDefault()
     {
-        DialogScript::answerNext(mrOk);
+        DialogScript script;
+        script.answerNext(mrOk);
         IntlShowMessage("x");
-        QCOMPARE(DialogScript::shown().at(0).title, QStringLiteral("Information"));
+        QCOMPARE(script.shown().at(0).title, QStringLiteral("Information"));
     }
 
     void messageDlgReturnsTheButtonsResult()
     {
-        DialogScript::answerNext(mrNo);
+        DialogScript script;
+        script.answerNext(mrNo);
         QCOMPARE(IntlMessageDlg("?", mtConfirmation, {mbYes, mbNo}, 0), int(mrNo));
-        QCOMPARE(DialogScript::shown().at(0).buttons, QStringList({"Yes", "No"}));
+        QCOMPARE(script.shown().at(0).buttons, QStringList({"Yes", "No"}));
     }
 
     void informationBox()

@@ -91,6 +91,7 @@ private:
     };
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<DialogScript> m_script; // answers the dialogs of one test
     QStringList m_errors;
     const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
 
@@ -98,12 +99,12 @@ private:
 
     void save(Program &program, const std::optional<QString> &password, int button = mrOk)
     {
-        DialogScript::answerNext(button, password);
+        m_script->answerNext(button, password);
         guarded([&] { program.commands.save(); });
     }
     void load(Program &program, const std::optional<QString> &password, int button = mrOk)
     {
-        DialogScript::answerNext(button, password);
+        m_script->answerNext(button, password);
         guarded([&] { program.commands.load(); });
     }
 
@@ -111,7 +112,7 @@ private:
     QStringList messagesAfterPassword() const
     {
         QStringList texts;
-        const auto &shown = DialogScript::shown();
+        const auto &shown = m_script->shown();
         for (size_t i = 1; i < shown.size(); ++i)
             texts << shown[i].text;
         return texts;
@@ -132,13 +133,15 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
+        m_script.emplace();
         m_errors.clear();
         DialogLanguage = 0;
     }
     void cleanup()
     {
-        QCOMPARE(DialogScript::pendingAnswers(), 0);
-        DialogScript::reset();
+        const int pendingAnswers = m_script->pendingAnswers();
+        m_script.reset();
+        QCOMPARE(pendingAnswers, 0);
         m_dir.reset();
     }
 
@@ -149,8 +152,8 @@ private slots:
         save(saver, QStringLiteral("titok"));
         QCOMPARE(m_errors, QStringList());
         QCOMPARE(DialogLanguage, 10);
-        QCOMPARE(DialogScript::shown().size(), size_t(1));
-        const DialogScript::ShownDialog &asked = DialogScript::shown()[0];
+        QCOMPARE(m_script->shown().size(), size_t(1));
+        const DialogScript::ShownDialog &asked = m_script->shown()[0];
         QCOMPARE(asked.title, QString::fromUtf8("Kérek egy jelszót!"));
         QCOMPARE(asked.text, QString::fromUtf8("A jelszó a későbbi visszatöltésnél kell majd:"));
         QCOMPARE(asked.buttons, QStringList({QStringLiteral("OK"), QString::fromUtf8("Mégsem")}));
@@ -164,14 +167,14 @@ private slots:
         QCOMPARE(saver.form3.RichEdit4.text(), file);
         QCOMPARE(saver.form3.RichEdit3.count(), 8 + 100 + 40);
 
-        DialogScript::reset();
+        m_script.emplace(); // a fresh log for the loading program
         Program loader(m_dir->path());
         loader.form().setText(indexOf("Edit2"), QStringLiteral("not in the file"));
         load(loader, QStringLiteral("titok"));
         QCOMPARE(m_errors, QStringList());
-        QCOMPARE(DialogScript::shown().size(), size_t(1));
-        QCOMPARE(DialogScript::shown()[0].title, QString::fromUtf8("Jelszóellenőrzés"));
-        QCOMPARE(DialogScript::shown()[0].text, QString::fromUtf8("Kérem a jelszót"));
+        QCOMPARE(m_script->shown().size(), size_t(1));
+        QCOMPARE(m_script->shown()[0].title, QString::fromUtf8("Jelszóellenőrzés"));
+        QCOMPARE(m_script->shown()[0].text, QString::fromUtf8("Kérem a jelszót"));
         QCOMPARE(loader.form().text(indexOf("Edit2")), QStringLiteral("not in the file"));
         loader.form().setText(indexOf("Edit2"), QString());
         QCOMPARE(snapshot(loader.form()), snapshot(saver.form()));
@@ -195,7 +198,7 @@ private slots:
         save(program, typed, button);
         QCOMPARE(readFile(path()), QByteArray("previous"));
         QCOMPARE(m_errors, QStringList());
-        QCOMPARE(DialogScript::shown().size(), size_t(1)); // the password dialog only
+        QCOMPARE(m_script->shown().size(), size_t(1)); // the password dialog only
     }
 
     void secondSaveReplacesTheFirst()
@@ -207,7 +210,7 @@ private slots:
         save(program, QStringLiteral("ketto"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("KTV3815.txt")});
 
-        DialogScript::reset();
+        m_script.emplace(); // a fresh log for the loading program
 
         Program loader(m_dir->path());
         load(loader, QStringLiteral("egy"));
@@ -215,7 +218,7 @@ private slots:
         QCOMPARE(messagesAfterPassword(), QStringList{WrongPassword});
         load(loader, QStringLiteral("ketto"));
         QCOMPARE(loader.form().text(indexOf("Edit1")), QStringLiteral("second"));
-        QCOMPARE(DialogScript::shown().size(), size_t(3));
+        QCOMPARE(m_script->shown().size(), size_t(3));
     }
 
     void loadWithoutSavedForm()
@@ -223,12 +226,12 @@ private slots:
         Program program(m_dir->path());
         fill(program.form());
         const QStringList before = snapshot(program.form());
-        DialogScript::answerNext(mrOk, QStringLiteral("titok"));
-        DialogScript::answerNext(mrOk);
+        m_script->answerNext(mrOk, QStringLiteral("titok"));
+        m_script->answerNext(mrOk);
         guarded([&] { program.commands.load(); });
-        QCOMPARE(DialogScript::shown().size(), size_t(2));
-        QCOMPARE(DialogScript::shown()[0].title, QString::fromUtf8("Jelszóellenőrzés"));
-        const DialogScript::ShownDialog &message = DialogScript::shown()[1];
+        QCOMPARE(m_script->shown().size(), size_t(2));
+        QCOMPARE(m_script->shown()[0].title, QString::fromUtf8("Jelszóellenőrzés"));
+        const DialogScript::ShownDialog &message = m_script->shown()[1];
         QCOMPARE(message.title, QString::fromUtf8("Információ"));
         QCOMPARE(message.text, NoSavedForm);
         QCOMPARE(message.buttons, QStringList{QStringLiteral("OK")});
@@ -251,16 +254,16 @@ private slots:
         Program saver(m_dir->path());
         fill(saver.form());
         save(saver, QStringLiteral("titok"));
-        DialogScript::reset();
+        m_script.emplace(); // a fresh log for the loading program
 
         Program loader(m_dir->path());
         loader.form().setText(indexOf("Edit5"), QStringLiteral("mine"));
         const QStringList before = snapshot(loader.form());
-        DialogScript::answerNext(button, typed);
-        DialogScript::answerNext(mrOk); // the message box
+        m_script->answerNext(button, typed);
+        m_script->answerNext(mrOk); // the message box
         guarded([&] { loader.commands.load(); });
         QCOMPARE(messagesAfterPassword(), QStringList{WrongPassword});
-        QCOMPARE(DialogScript::shown()[1].title, QString::fromUtf8("Információ"));
+        QCOMPARE(m_script->shown()[1].title, QString::fromUtf8("Információ"));
         QCOMPARE(snapshot(loader.form()), before);
         QCOMPARE(m_errors, QStringList());
     }
