@@ -147,12 +147,9 @@ void PreviewDialog::showModal()
     execAnswered(*this, [this, &hook] { hook(*this); });
 }
 
-void PreviewDialog::setModalHookForTesting(ModalHook hook)
-{
-    modalHook() = std::move(hook);
-}
+PreviewDialog::ModalHookForTesting::ModalHookForTesting(ModalHook hook) : m_hook(modalHook(), std::move(hook)) {}
 
-void PreviewDialog::setPrintDialogHookForTesting(PrintDialogHook hook)
+PreviewDialog::PrintDialogHookForTesting::PrintDialogHookForTesting(PrintDialogHook hook)
+    : m_hook(printDialogHook(), std::move(hook))
 {
-    printDialogHook() = std::move(hook);
 }

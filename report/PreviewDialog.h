@@ -1,6 +1,7 @@
 #pragma once
 #include "ErrorGuard.h"
 #include "PreparedPage.h"
+#include "ScopedValue.h"
 
 #include <QDialog>
 #include <functional>
@@ -37,14 +38,29 @@ public:
     // Shows the preview and returns when it is closed.
     void showModal();
 
-    // Tests act for the user: while set, showModal() runs the dialog modally as usual and, once it
-    // is the active window, hands it to the hook; it is closed when the hook returns. print() asks
-    // the print dialog hook, which sets up the printer and answers whether to print, instead of
-    // the print dialog.
+    // Tests act for the user, for as long as a hook object lives; the hook set before it comes
+    // back when it ends. With a modal hook, showModal() runs the dialog modally as usual and, once
+    // it is the active window, hands it to the hook; it is closed when the hook returns. With a
+    // print dialog hook, print() asks the hook, which sets up the printer and answers whether to
+    // print, instead of the print dialog.
     using ModalHook = std::function<void(PreviewDialog &)>;
     using PrintDialogHook = std::function<bool(QPrinter &)>;
-    static void setModalHookForTesting(ModalHook hook);
-    static void setPrintDialogHookForTesting(PrintDialogHook hook);
+    class ModalHookForTesting
+    {
+    public:
+        explicit ModalHookForTesting(ModalHook hook);
+
+    private:
+        ScopedValue<ModalHook> m_hook;
+    };
+    class PrintDialogHookForTesting
+    {
+    public:
+        explicit PrintDialogHookForTesting(PrintDialogHook hook);
+
+    private:
+        ScopedValue<PrintDialogHook> m_hook;
+    };
 
 private:
     void addCommand(Command command, const QString &text, const QList<QKeySequence> &shortcuts,

@@ -268,8 +268,6 @@ std::optional<QString> RandomUser::command(int item, const std::function<std::op
     if (!QTest::qWaitForWindowActive(&m_program.window()))
         return QStringLiteral("the window did not become active again");
     std::optional<QString> failure = check();
-    PreviewDialog::setModalHookForTesting({});
-    PreviewDialog::setPrintDialogHookForTesting({});
     if (failure)
         return failure;
     if (focus && QApplication::focusWidget() != focus)
@@ -292,7 +290,7 @@ std::optional<QString> RandomUser::print()
                       : way < 85 ? QStringLiteral("print dialog cancelled")
                                  : QStringLiteral("printed to PDF"));
     bool previewShown = false;
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         previewShown = preview.isVisible();
         if (way >= 50 && way < 70) {
             preview.action(PreviewDialog::ZoomIn)->trigger();
@@ -302,7 +300,7 @@ std::optional<QString> RandomUser::print()
         }
         QTest::keyClick(&preview, Qt::Key_Escape);
     });
-    PreviewDialog::setPrintDialogHookForTesting([&](QPrinter &printer) {
+    const PreviewDialog::PrintDialogHookForTesting printDialogHook([&](QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return way >= 85;

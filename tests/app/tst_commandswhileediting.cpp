@@ -105,11 +105,7 @@ private slots:
         m_program = std::make_unique<RunningProgram>();
     }
 
-    void cleanup()
-    {
-        m_program.reset();
-        PreviewDialog::setModalHookForTesting({});
-    }
+    void cleanup() { m_program.reset(); }
 
     void commandReadsTheTypingAndGivesTheFocusBack_data()
     {
@@ -149,7 +145,7 @@ private slots:
         QCOMPARE(typedText(edited), typed);
 
         std::vector<PreparedPage> shownInPreview;
-        PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+        const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
             QVERIFY(preview.isActiveWindow());
             shownInPreview = m_program->window().printer().report().preparedPages();
             QTest::keyClick(&preview, Qt::Key_Escape);

@@ -24,7 +24,6 @@ class TestDeclarationPrinter : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
     void firstPrintWithEmptyName();
     void nameFormsTheIdentifier();
     void emptyNameKeepsThePreviousIdentifier();
@@ -50,6 +49,11 @@ private:
     const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
     int m_previews = 0;
     std::vector<PreparedPage> m_shown; // what the last preview showed
+    // Unless a test acts in the preview itself, it is counted and closed at once.
+    const PreviewDialog::ModalHookForTesting m_previewHook{[this](PreviewDialog &) {
+        ++m_previews;
+        m_shown = m_printer->report().preparedPages();
+    }};
     QWidget m_window;
 };
 
@@ -72,16 +76,6 @@ void TestDeclarationPrinter::init()
     m_errors.clear();
     m_previews = 0;
     m_shown.clear();
-    PreviewDialog::setModalHookForTesting([this](PreviewDialog &) {
-        ++m_previews;
-        m_shown = m_printer->report().preparedPages();
-    });
-}
-
-void TestDeclarationPrinter::cleanup()
-{
-    PreviewDialog::setModalHookForTesting({});
-    PreviewDialog::setPrintDialogHookForTesting({});
 }
 
 void TestDeclarationPrinter::print()
@@ -177,7 +171,7 @@ void TestDeclarationPrinter::conversionErrorShowsOneErrorAndNoPreview()
 void TestDeclarationPrinter::previewOpensMaximisedModalAt100Percent()
 {
     bool checked = false;
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         QVERIFY(preview.isVisible());
         QVERIFY(preview.isModal());
         QVERIFY(preview.windowState() & Qt::WindowMaximized);
@@ -193,7 +187,7 @@ void TestDeclarationPrinter::previewToolBarOffersPrintAndZoomOnly()
 {
     QStringList buttons;
     QList<QKeySequence> shortcuts;
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         for (QAction *action : preview.toolBar()->actions()) {
             if (!action->isSeparator()) {
                 buttons << action->text();
@@ -214,7 +208,7 @@ void TestDeclarationPrinter::previewToolBarOffersPrintAndZoomOnly()
 void TestDeclarationPrinter::zoomShortcuts()
 {
     QList<double> zooms;
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         QVERIFY(QTest::qWaitForWindowActive(&preview));
         QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
         zooms << preview.zoom();
@@ -246,7 +240,7 @@ void TestDeclarationPrinter::previewShowsEachPageInItsOrientation()
 {
     std::vector<QRect> rects;
     double pixelsPerMm = 0;
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         for (size_t i = 0; i < 3; ++i)
             rects.push_back(preview.pagesWidget()->pageRect(i));
         pixelsPerMm = preview.pagesWidget()->pixelsPerMm();
@@ -266,14 +260,14 @@ void TestDeclarationPrinter::printFromThePreviewPrintsThePreparedPages()
     const QString pdf = m_dir.filePath(QStringLiteral("from-preview.pdf"));
     int copies = 0;
     QPrinter::PrintRange range = QPrinter::PageRange;
-    PreviewDialog::setPrintDialogHookForTesting([&](QPrinter &printer) {
+    const PreviewDialog::PrintDialogHookForTesting printDialogHook([&](QPrinter &printer) {
         copies = printer.copyCount();
         range = printer.printRange();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     });
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &preview) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         QVERIFY(QTest::qWaitForWindowActive(&preview));
         // The fields change while the preview is open: the print keeps the prepared pages.
         m_reader->texts[Name] = QStringLiteral("Changed");
@@ -300,13 +294,13 @@ void TestDeclarationPrinter::printFromThePreviewPrintsThePreparedPages()
 void TestDeclarationPrinter::cancelledPrintDialogPrintsNothing()
 {
     int asked = 0;
-    PreviewDialog::setPrintDialogHookForTesting([&](QPrinter &printer) {
+    const PreviewDialog::PrintDialogHookForTesting printDialogHook([&](QPrinter &printer) {
         ++asked;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_dir.filePath(QStringLiteral("cancelled.pdf")));
         return false;
     });
-    PreviewDialog::setModalHookForTesting(
+    const PreviewDialog::ModalHookForTesting previewHook(
         [](PreviewDialog &preview) { preview.action(PreviewDialog::Print)->trigger(); });
     print();
     QCOMPARE(asked, 1);

@@ -17,7 +17,6 @@ class TestFormDeclarationReader : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void readsTextsCellsAndValues();
     void unparsableAmountThrowsTheConversionError();
     void printOfTheWindow();
@@ -25,7 +24,7 @@ private slots:
 private:
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QWidget m_window;
-    QStringList m_errors;
+    QStringList m_errors; // an amount that does not parse also fails its group's live total
     const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
     QWidget *m_panels[3] = {new QWidget(&m_window), new QWidget(&m_window), new QWidget(&m_window)};
     DeclarationForm m_form{m_panels[0], m_panels[1], m_panels[2]};
@@ -40,13 +39,7 @@ int field(const char *name)
 
 void TestFormDeclarationReader::init()
 {
-    // An amount that does not parse also fails its group's live total.
     m_errors.clear();
-}
-
-void TestFormDeclarationReader::cleanup()
-{
-    PreviewDialog::setModalHookForTesting({});
 }
 
 void TestFormDeclarationReader::readsTextsCellsAndValues()
@@ -75,7 +68,7 @@ void TestFormDeclarationReader::printOfTheWindow()
 {
     DeclarationPrinter printer(std::make_unique<FormDeclarationReader>(m_form), ReportFixtures::buildThreePages);
     QStringList shown;
-    PreviewDialog::setModalHookForTesting([&](PreviewDialog &) {
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &) {
         for (const PreparedPage &page : printer.report().preparedPages())
             shown << ReportFixtures::texts(page);
     });
