@@ -2,6 +2,7 @@
 #include "DeclarationForm.h"
 #include "DeclarationPrinter.h"
 #include "ErrorBox.h"
+#include "FieldCatalogue.h"
 #include "Fonts.h"
 #include "FormDeclarationReader.h"
 #include "FormScrollArea.h"
@@ -29,24 +30,10 @@ const QColor PlainCaption(0x4F, 0x50, 0x45);
 
 constexpr int WheelPixels = 20;
 
-struct SectionLayout
-{
-    const char *panel;
-    const char *bar;
-    int y, height;
-    const char *caption;
-};
-
-const SectionLayout Sections[3] = {
-    {"Panel2", "HeaderFill1", 64, 753, "    I. SZEMÉLYI ADATOK"},
-    {"Panel3", "HeaderFill2", 840, 2105, "     II. JÖVEDELMI ADATOK"},
-    {"Panel4", "HeaderFill3", 2968, 785, "     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"},
-};
-
-QFrame *panel(QWidget *parent, const char *name, QRect geometry, QFrame::Shadow shadow, const QColor &background)
+QFrame *panel(QWidget *parent, const QString &name, QRect geometry, QFrame::Shadow shadow, const QColor &background)
 {
     auto *frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
+    frame->setObjectName(name);
     frame->setFrameStyle(QFrame::Panel | shadow);
     frame->setLineWidth(1);
     frame->setGeometry(geometry);
@@ -57,12 +44,12 @@ QFrame *panel(QWidget *parent, const char *name, QRect geometry, QFrame::Shadow 
     return frame;
 }
 
-QLabel *titleLabel(QWidget *parent, const char *name, const char *text, QRect geometry)
+QLabel *titleLabel(QWidget *parent, const TitleSpec &title)
 {
-    auto *label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto *label = new QLabel(title.text, parent);
+    label->setObjectName(title.name);
     label->setFont(Fonts::byPixelHeight(QStringLiteral("Arial"), 27, Fonts::Bold));
-    label->setGeometry(geometry);
+    label->setGeometry(title.geometry);
     return label;
 }
 
@@ -127,19 +114,19 @@ void TForm1::buildContent()
     palette.setColor(QPalette::Window, FormBackground);
     client->setPalette(palette);
 
-    QFrame *content = panel(client, "Panel1", QRect(16, 16, 761, 3775), QFrame::Raised, ContentBackground);
+    QFrame *content =
+        panel(client, QStringLiteral("Panel1"), FieldCatalogue::contentPanel(), QFrame::Raised, ContentBackground);
     // The scroll range reaches the content panel's bottom edge; no horizontal range.
     client->setMinimumHeight(content->geometry().bottom() + 1);
-    titleLabel(content, "Label9", "JÖVEDELEMNYILATKOZAT", QRect(24, 18, 361, 32));
-    titleLabel(content, "Label10", "KTV3815", QRect(616, 18, 113, 32));
+    for (const TitleSpec &title : FieldCatalogue::titles())
+        titleLabel(content, title);
 
     for (int s = 0; s < 3; ++s) {
-        const SectionLayout &layout = Sections[s];
-        m_sectionPanels[s] =
-            panel(content, layout.panel, QRect(24, layout.y, 705, layout.height), QFrame::Sunken, ContentBackground);
-        m_headerFills[s] = new THeaderFill(QString::fromUtf8(layout.caption), m_sectionPanels[s]);
-        m_headerFills[s]->setObjectName(QString::fromLatin1(layout.bar));
-        m_headerFills[s]->setGeometry(1, 0, 703, 27);
+        const SectionSpec &layout = FieldCatalogue::sections()[s];
+        m_sectionPanels[s] = panel(content, layout.panel, layout.geometry, QFrame::Sunken, ContentBackground);
+        m_headerFills[s] = new THeaderFill(layout.caption, m_sectionPanels[s]);
+        m_headerFills[s]->setObjectName(layout.bar);
+        m_headerFills[s]->setGeometry(layout.barGeometry);
         // Until the focus first enters a section, every bar is highlighted in the window-text colour.
         m_headerFills[s]->setColors(HighlightStart, HighlightEnd, this->palette().color(QPalette::WindowText));
     }

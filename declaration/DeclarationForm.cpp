@@ -15,9 +15,9 @@
 
 namespace {
 
-QFont captionFont(int style = Fonts::Regular)
+QFont labelFont(LabelStyle style)
 {
-    return Fonts::byPixelHeight(QStringLiteral("Arial"), 15, style);
+    return Fonts::byPixelHeight(QStringLiteral("Arial"), 15, style == LabelStyle::SubCaption ? Fonts::Italic : Fonts::Regular);
 }
 
 QFont groupBoxFont()
@@ -25,21 +25,29 @@ QFont groupBoxFont()
     return Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold);
 }
 
-QLabel *label(QWidget *parent, const QString &text, QPoint pos, const QFont &font = captionFont())
+QLabel *label(QWidget *parent, const LabelSpec &spec)
 {
-    auto *l = new QLabel(text, parent);
-    l->setFont(font);
+    auto *l = new QLabel(spec.text, parent);
+    l->setFont(labelFont(spec.style));
     l->adjustSize();
-    l->move(pos);
+    l->move(spec.pos);
     return l;
 }
 
-TGroupBox *groupBox(QWidget *parent, int number, const QString &caption, QRect geometry)
+void labels(QWidget *parent, const std::vector<LabelSpec> &specs)
 {
-    auto *box = new TGroupBox(caption, parent);
-    box->setObjectName(QStringLiteral("GroupBox%1").arg(number));
+    for (const LabelSpec &spec : specs)
+        label(parent, spec);
+}
+
+TGroupBox *groupBox(QWidget *parent, const BoxSpec &spec)
+{
+    auto *box = new TGroupBox(spec.caption, parent);
+    box->setObjectName(QStringLiteral("GroupBox%1").arg(spec.number));
     box->setFont(groupBoxFont());
-    box->setGeometry(geometry);
+    box->setGeometry(spec.geometry);
+    if (spec.subCaption)
+        label(box, *spec.subCaption);
     return box;
 }
 
@@ -73,49 +81,35 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
         const FieldSpec &layout = fields[i];
         if (layout.section != 1)
             continue;
+        labels(panel, layout.labels);
         switch (layout.kind) {
         case FieldKind::Text:
-            label(panel, layout.caption, layout.captionPos);
             m_widgets[i] = place(new TEdit(panel), i);
             break;
         case FieldKind::Amount:
-            label(panel, layout.caption, layout.captionPos);
             m_widgets[i] = place(new TNumEdit(panel), i);
-            label(panel, QString::fromUtf8("fő"), {504, layout.geometry.y()});
             break;
-        case FieldKind::Table: {
-            // The table's caption is the caption of its box.
-            TGroupBox *box = groupBox(panel, 1, layout.caption, QRect(layout.captionPos, QSize(665, 297)));
-            m_grid = place(new TStringGrid(box), i);
+        case FieldKind::Table:
+            m_grid = place(new TStringGrid(groupBox(panel, FieldCatalogue::tableBox())), i);
             m_widgets[i] = m_grid;
             break;
-        }
         }
     }
 }
 
 void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
 {
-    const IncomeGroupSpec &layout = FieldCatalogue::incomeGroups()[group - 1];
-    TGroupBox *box = groupBox(panel, layout.box, layout.caption, QRect(16, layout.y, 673, layout.height));
-    if (!layout.subCaption.isEmpty())
-        label(box, layout.subCaption, {16, 24}, captionFont(Fonts::Italic));
-
+    const BoxSpec &layout = FieldCatalogue::incomeGroups()[group - 1];
+    TGroupBox *box = groupBox(panel, layout);
     for (int p = 1; p <= FieldCatalogue::GroupPositions; ++p) {
         const int index = FieldCatalogue::amountIndex(group, p);
+        labels(box, FieldCatalogue::fields()[index].labels);
         auto *edit = place(new TNumEdit(box), index);
-        edit->setAccessibleDescription(layout.subCaption);
-        m_widgets[index] = edit;
-        const int y = FieldCatalogue::fields()[index].geometry.y();
-        const QString rowLabel = FieldCatalogue::rowLabel(p);
-        if (p == FieldCatalogue::TotalPosition) {
+        if (layout.subCaption)
+            edit->setAccessibleDescription(layout.subCaption->text);
+        if (p == FieldCatalogue::TotalPosition)
             edit->setEnabled(false);
-            label(box, rowLabel, {376, y});
-            label(box, QStringLiteral("Ft."), {560, y});
-        } else {
-            label(box, rowLabel, {p == 1 ? 16 : 144, y});
-            label(box, QStringLiteral("Ft."), {272, y});
-        }
+        m_widgets[index] = edit;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "FieldCatalogue.h"
 
+#include <algorithm>
+
 namespace FieldCatalogue {
 
 namespace {
@@ -15,16 +17,25 @@ FieldFont tableFont()
     return {QStringLiteral("Tahoma"), 11};
 }
 
-FieldSpec textField(int n, int tab, QRect geometry, const char *caption, QPoint captionPos)
+LabelSpec caption(const char *text, QPoint pos)
 {
-    const QString name = QStringLiteral("Edit%1").arg(n);
-    return {name, FieldKind::Text, 1, 0, 0, tab, geometry, QString::fromUtf8(caption), captionPos, baseFont()};
+    return {QString::fromUtf8(text), pos};
 }
 
-std::vector<IncomeGroupSpec> buildGroups()
+FieldSpec textField(int n, int tab, QRect geometry, const char *text, QPoint captionPos)
 {
-    const auto group = [](int box, int section, int y, int height, const char *caption, const char *subCaption) {
-        return IncomeGroupSpec{box, section, y, height, QString::fromUtf8(caption), QString::fromUtf8(subCaption)};
+    const LabelSpec label = caption(text, captionPos);
+    return {QStringLiteral("Edit%1").arg(n), FieldKind::Text, 1, 0, 0, tab, geometry, label.text, {label}, baseFont()};
+}
+
+std::vector<BoxSpec> buildGroups()
+{
+    // Every income group's box spans the section panel's width less its margins.
+    const auto group = [](int number, int section, int y, int height, const char *text, const char *subCaption) {
+        BoxSpec box{number, section, QRect(16, y, 673, height), QString::fromUtf8(text), std::nullopt};
+        if (*subCaption)
+            box.subCaption = LabelSpec{QString::fromUtf8(subCaption), {16, 24}, LabelStyle::SubCaption};
+        return box;
     };
     return {
         group(2, 2, 40, 233, "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz",
@@ -45,10 +56,35 @@ std::vector<IncomeGroupSpec> buildGroups()
     };
 }
 
+// A group's inputs stand in one column under its first row, the total to their right at the
+// height of the fourth; each has its row label to the left and "Ft." to the right.
+FieldSpec groupField(int group, int position, int tab)
+{
+    const BoxSpec &box = incomeGroups()[group - 1];
+    const int firstRowY = box.subCaption ? 56 : 32;
+    const bool total = position == TotalPosition;
+    const QRect geometry =
+        total ? QRect(456, firstRowY + 64, 100, 21) : QRect(168, firstRowY + 24 * (position - 1), 100, 21);
+    const int labelX = total ? 376 : position == 1 ? 16 : 144;
+    const int unitX = total ? 560 : 272;
+    return {QStringLiteral("PBNumEdit%1").arg(9 * group - 7 + position - 1),
+            FieldKind::Amount,
+            box.section,
+            group,
+            position,
+            total ? -1 : tab,
+            geometry,
+            {},
+            {{rowLabel(position), {labelX, geometry.y()}}, {QStringLiteral("Ft."), {unitX, geometry.y()}}},
+            baseFont()};
+}
+
 std::vector<FieldSpec> buildFields()
 {
     const QRect wide(128, 0, 561, 21), narrow(128, 0, 201, 21);
     const auto at = [](QRect r, int y) { return r.translated(0, y); };
+    const LabelSpec peopleCaption =
+        caption("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: ", {24, 400});
 
     std::vector<FieldSpec> fields = {
         textField(1, 0, at(wide, 48), "Igénylő neve:", {24, 48}),
@@ -62,19 +98,12 @@ std::vector<FieldSpec> buildFields()
          0,
          6,
          QRect(440, 400, 57, 21),
-         QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "),
-         {24, 400},
+         peopleCaption.text,
+         {peopleCaption, caption("fő", {504, 400})},
          baseFont()},
-        {QStringLiteral("AdvStringGrid1"),
-         FieldKind::Table,
-         1,
-         0,
-         0,
-         7,
-         QRect(8, 31, 649, 250),
-         QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
-         {24, 440},
-         tableFont()},
+        // The table's caption is the caption of its box.
+        {QStringLiteral("AdvStringGrid1"), FieldKind::Table, 1, 0, 0, 7, QRect(8, 31, 649, 250), tableBox().caption,
+         {}, tableFont()},
         textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
         textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
         textField(7, 8, at(wide, 312),
@@ -84,25 +113,25 @@ std::vector<FieldSpec> buildFields()
 
     int tab = 10;
     for (int g = 1; g <= GroupCount; ++g) {
-        const IncomeGroupSpec &box = incomeGroups()[g - 1];
-        const int firstRowY = box.subCaption.isEmpty() ? 32 : 56;
         for (int p = 1; p <= GroupPositions; ++p) {
-            const bool total = p == TotalPosition;
-            const QRect geometry =
-                total ? QRect(456, firstRowY + 64, 100, 21) : QRect(168, firstRowY + 24 * (p - 1), 100, 21);
-            fields.push_back({QStringLiteral("PBNumEdit%1").arg(9 * g - 7 + p - 1),
-                              FieldKind::Amount,
-                              box.section,
-                              g,
-                              p,
-                              total ? -1 : tab++,
-                              geometry,
-                              {},
-                              {},
-                              baseFont()});
+            fields.push_back(groupField(g, p, tab));
+            tab += p != TotalPosition;
         }
     }
     return fields;
+}
+
+std::vector<SectionSpec> buildSections()
+{
+    const auto section = [](int number, int y, int height, const char *caption) {
+        return SectionSpec{QStringLiteral("Panel%1").arg(number + 1), QStringLiteral("HeaderFill%1").arg(number),
+                           QRect(24, y, 705, height), QRect(1, 0, 703, 27), QString::fromUtf8(caption)};
+    };
+    return {
+        section(1, 64, 753, "    I. SZEMÉLYI ADATOK"),
+        section(2, 840, 2105, "     II. JÖVEDELMI ADATOK"),
+        section(3, 2968, 785, "     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"),
+    };
 }
 
 bool sameAsciiCase(QStringView a, QStringView b)
@@ -117,18 +146,52 @@ bool sameAsciiCase(QStringView a, QStringView b)
     return true;
 }
 
+template <typename Predicate> int firstIndexWhere(Predicate predicate)
+{
+    const auto &all = fields();
+    return int(std::find_if(all.begin(), all.end(), predicate) - all.begin());
+}
+
 } // namespace
 
-const std::vector<IncomeGroupSpec> &incomeGroups()
+const std::vector<BoxSpec> &incomeGroups()
 {
-    static const std::vector<IncomeGroupSpec> groups = buildGroups();
+    static const std::vector<BoxSpec> groups = buildGroups();
     return groups;
+}
+
+const BoxSpec &tableBox()
+{
+    static const BoxSpec box{1, 1, QRect(24, 440, 665, 297),
+                             QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
+                             std::nullopt};
+    return box;
 }
 
 const std::vector<FieldSpec> &fields()
 {
     static const std::vector<FieldSpec> catalogue = buildFields();
     return catalogue;
+}
+
+const std::vector<SectionSpec> &sections()
+{
+    static const std::vector<SectionSpec> all = buildSections();
+    return all;
+}
+
+const std::vector<TitleSpec> &titles()
+{
+    static const std::vector<TitleSpec> all = {
+        {QStringLiteral("Label9"), QString::fromUtf8("JÖVEDELEMNYILATKOZAT"), QRect(24, 18, 361, 32)},
+        {QStringLiteral("Label10"), QStringLiteral("KTV3815"), QRect(616, 18, 113, 32)},
+    };
+    return all;
+}
+
+QRect contentPanel()
+{
+    return QRect(16, 16, 761, 3775);
 }
 
 std::optional<int> find(QStringView name)
@@ -143,13 +206,15 @@ std::optional<int> find(QStringView name)
 
 int amountIndex(int group, int position)
 {
-    // Ten section I fields come first, then the groups' fields in ascending number.
-    return 10 + (group - 1) * GroupPositions + (position - 1);
+    // The groups' fields follow one another in ascending number from group 1's first input.
+    static const int first = firstIndexWhere([](const FieldSpec &f) { return f.group == 1 && f.position == 1; });
+    return first + (group - 1) * GroupPositions + (position - 1);
 }
 
 int tableIndex()
 {
-    return 5;
+    static const int index = firstIndexWhere([](const FieldSpec &f) { return f.kind == FieldKind::Table; });
+    return index;
 }
 
 QString rowLabel(int position)

@@ -6,9 +6,10 @@
 #include <optional>
 #include <vector>
 
-// The declaration's fields in component order: the one table that the window, the saved form
-// and the print values all read. Geometry is in pixels at 96 dpi relative to the field's
-// container (its section panel, its group box, or GroupBox1 for the table).
+// The declaration's form in one table: its fields in component order, which the window, the
+// saved form and the print values all read, and beside them the boxes, labels and panels the
+// window places around them. Geometry is in pixels at 96 dpi relative to the container (the
+// content panel, a section panel, a group box, or GroupBox1 for the table).
 enum class FieldKind { Text, Amount, Table };
 
 // A field's own font: set on the field itself, so that no container's font reaches it.
@@ -16,6 +17,15 @@ struct FieldFont
 {
     QString family;
     int pixelHeight; // character height in px at 96 dpi
+};
+
+// A static text of the form, in the container of the field or box it belongs to.
+enum class LabelStyle { Caption, SubCaption }; // Arial 15 px, regular or italic
+struct LabelSpec
+{
+    QString text;
+    QPoint pos;
+    LabelStyle style = LabelStyle::Caption;
 };
 
 struct FieldSpec
@@ -27,20 +37,38 @@ struct FieldSpec
     int position; // 1-8 the group's inputs in row order, 9 its total; else 0
     int tabOrder; // place in the window's tab order; -1 for the totals, which never take focus
     QRect geometry;
-    QString caption;   // the label of a section I field (the table's: its group box); empty for group fields
-    QPoint captionPos; // in the section panel; for the table the position of its group box
-    FieldFont font;    // the window's base font; the table's data cells have their own
+    QString caption; // what a section I field is called (the table: its box's caption); empty for group fields
+    std::vector<LabelSpec> labels; // the texts beside it: its caption and unit, or its row label and "Ft."
+    FieldFont font;                // the window's base font; the table's data cells have their own
 };
 
-// Income groups 1-8 are section II, 9-11 section III; each is one group box.
-struct IncomeGroupSpec
+// A group box, GroupBox<number>, in its section panel: the table's box, or an income group's
+// (groups 1-8 in section II, 9-11 in section III) with an italic sub-caption in some.
+struct BoxSpec
 {
-    int box; // GroupBox<box>
+    int number;
     int section;
-    int y; // in the section panel; x is 16, width 673
-    int height;
+    QRect geometry;
     QString caption;
-    QString subCaption; // italic first line, empty for most groups
+    std::optional<LabelSpec> subCaption;
+};
+
+// A section panel in the content panel, with its header bar along its top edge.
+struct SectionSpec
+{
+    QString panel; // "Panel2" to "Panel4"
+    QString bar;   // "HeaderFill1" to "HeaderFill3"
+    QRect geometry;
+    QRect barGeometry; // in the panel
+    QString caption;
+};
+
+// The form's title labels in the content panel (Arial 27 px bold).
+struct TitleSpec
+{
+    QString name;
+    QString text;
+    QRect geometry;
 };
 
 namespace FieldCatalogue {
@@ -50,7 +78,11 @@ constexpr int GroupPositions = 9; // eight inputs and the total
 constexpr int TotalPosition = 9;
 
 const std::vector<FieldSpec> &fields();
-const std::vector<IncomeGroupSpec> &incomeGroups(); // index g - 1
+const std::vector<BoxSpec> &incomeGroups(); // index g - 1
+const BoxSpec &tableBox();
+const std::vector<SectionSpec> &sections(); // index section - 1
+const std::vector<TitleSpec> &titles();
+QRect contentPanel(); // Panel1, in the scrolled client area
 
 // The first field in component order whose name matches, ASCII letters compared without case.
 std::optional<int> find(QStringView name);

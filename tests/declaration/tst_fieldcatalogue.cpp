@@ -86,9 +86,6 @@ private slots:
         QTest::newRow("PBNumEdit1, trailing blank")
             << "PBNumEdit1" << QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: ")
             << QPoint(24, 400) << QRect(440, 400, 57, 21);
-        QTest::newRow("AdvStringGrid1, caption of its box")
-            << "AdvStringGrid1" << QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:")
-            << QPoint(24, 440) << QRect(8, 31, 649, 250);
     }
     void captionsAreExact()
     {
@@ -98,8 +95,58 @@ private slots:
         QFETCH(QRect, geometry);
         const FieldSpec &field = FieldCatalogue::fields()[*FieldCatalogue::find(name)];
         QCOMPARE(field.caption, caption);
-        QCOMPARE(field.captionPos, captionPos);
+        QCOMPARE(field.labels.front().text, caption);
+        QCOMPARE(field.labels.front().pos, captionPos);
         QCOMPARE(field.geometry, geometry);
+    }
+
+    void labelsBesideTheirFields_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("pos");
+        QTest::newRow("PBNumEdit1, unit") << "PBNumEdit1" << 1 << QString::fromUtf8("fő") << QPoint(504, 400);
+        QTest::newRow("first row") << "PBNumEdit2" << 0 << QString::fromUtf8("Kérelmező jövedelme:") << QPoint(16, 32);
+        QTest::newRow("first row, unit") << "PBNumEdit2" << 1 << "Ft." << QPoint(272, 32);
+        QTest::newRow("row a., under a sub-caption") << "PBNumEdit48" << 0 << "a.," << QPoint(144, 80);
+        QTest::newRow("total") << "PBNumEdit10" << 0 << QString::fromUtf8("Összesen:") << QPoint(376, 96);
+        QTest::newRow("total, unit") << "PBNumEdit10" << 1 << "Ft." << QPoint(560, 96);
+    }
+    void labelsBesideTheirFields()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, label);
+        QFETCH(QString, text);
+        QFETCH(QPoint, pos);
+        const FieldSpec &field = FieldCatalogue::fields()[*FieldCatalogue::find(name)];
+        QCOMPARE(field.labels.size(), size_t(2));
+        QCOMPARE(field.labels[label].text, text);
+        QCOMPARE(field.labels[label].pos, pos);
+    }
+
+    void boxesAndPanels()
+    {
+        const BoxSpec &table = FieldCatalogue::tableBox();
+        QCOMPARE(table.caption, QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"));
+        QCOMPARE(table.geometry, QRect(24, 440, 665, 297));
+        QCOMPARE(FieldCatalogue::fields()[FieldCatalogue::tableIndex()].caption, table.caption);
+        QVERIFY(FieldCatalogue::fields()[FieldCatalogue::tableIndex()].labels.empty());
+        QCOMPARE(FieldCatalogue::incomeGroups()[5].geometry, QRect(16, 1312, 673, 257));
+        QCOMPARE(FieldCatalogue::incomeGroups()[5].subCaption->pos, QPoint(16, 24));
+        QCOMPARE(FieldCatalogue::incomeGroups()[5].subCaption->style, LabelStyle::SubCaption);
+        const auto &sections = FieldCatalogue::sections();
+        QCOMPARE(int(sections.size()), 3);
+        QCOMPARE(sections[1].panel, QStringLiteral("Panel3"));
+        QCOMPARE(sections[1].bar, QStringLiteral("HeaderFill2"));
+        QCOMPARE(sections[1].geometry, QRect(24, 840, 705, 2105));
+        QCOMPARE(sections[2].caption, QString::fromUtf8("     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"));
+        // Every section's boxes lie inside its panel, below its header bar.
+        for (const BoxSpec &box : FieldCatalogue::incomeGroups()) {
+            const QRect panel(QPoint(), sections[box.section - 1].geometry.size());
+            QVERIFY(panel.contains(box.geometry));
+            QVERIFY(box.geometry.top() > sections[box.section - 1].barGeometry.bottom());
+        }
     }
 
     void groupCaptions()
@@ -109,13 +156,13 @@ private slots:
         QCOMPARE(groups[0].caption,
                  QString::fromUtf8(
                      "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz"));
-        QCOMPARE(groups[5].subCaption,
+        QCOMPARE(groups[5].subCaption->text,
                  QString::fromUtf8("(munkanélküli járadék, rendszeres szociális és nevelési segély, "
                                    "jövedelempótló támogatások, stb.)"));
         QCOMPARE(groups[7].caption, QStringLiteral("Egyéb"));
         QCOMPARE(groups[10].caption, QString::fromUtf8("Munkavállalói járulék összege"));
-        QCOMPARE(groups[10].box, 12);
-        QVERIFY(groups[3].subCaption.isEmpty());
+        QCOMPARE(groups[10].number, 12);
+        QVERIFY(!groups[3].subCaption);
     }
 
     void findByName_data()
