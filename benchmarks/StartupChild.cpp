@@ -1,5 +1,6 @@
 #include "StartupChild.h"
 #include "FloorWindow.h"
+#include "SameContentWindow.h"
 #include "Startup.h"
 #include "StartupSample.h"
 
@@ -58,7 +59,7 @@ private:
 
 int runStartupChild(int argc, char **argv, std::string_view window)
 {
-    if (window != OurWindow && window != FloorWindowName)
+    if (window != OurWindow && window != FloorWindowName && window != SameContentWindowName)
         return 2;
     QApplication application(argc, argv);
     FirstFrameProbe probe;
@@ -67,11 +68,15 @@ int runStartupChild(int argc, char **argv, std::string_view window)
 
     std::unique_ptr<Startup> ours;
     std::unique_ptr<FloorWindow> floor;
+    std::unique_ptr<SameContentWindow> sameContent;
     if (window == OurWindow) {
         ours = std::make_unique<Startup>();
-    } else {
+    } else if (window == FloorWindowName) {
         floor = std::make_unique<FloorWindow>();
         floor->showFillingWorkArea();
+    } else {
+        sameContent = std::make_unique<SameContentWindow>();
+        sameContent->showFillingWorkArea();
     }
     return application.exec();
 }

@@ -23,3 +23,4 @@ long long monotonicNanoseconds();
 inline constexpr std::string_view StartupSwitch = "--startup";
 inline constexpr std::string_view OurWindow = "ours";
 inline constexpr std::string_view FloorWindowName = "floor";
+inline constexpr std::string_view SameContentWindowName = "same-content";

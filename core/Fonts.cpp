@@ -7,10 +7,17 @@
 namespace Fonts {
 
 namespace {
+// Whether the system has the family itself. Looked up in the list of families: hasFamily first
+// has fontconfig resolve the name as an alias, which costs start-up time for every family asked.
+bool installed(const QString &family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
 // Wine's free versions of Tahoma and MS Sans Serif; they are not on the font path.
 void addWineFont(const QString &family, const QStringList &files)
 {
-    if (QFontDatabase::hasFamily(family))
+    if (installed(family))
         return; // the real font wins
     for (const QString &file : files) {
         const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
@@ -23,7 +30,7 @@ void addWineFont(const QString &family, const QStringList &files)
 void installLookAlikes()
 {
     // Franklin Gothic Medium has no free metric copy; Libre Franklin Medium comes with the program.
-    if (!QFontDatabase::hasFamily(QStringLiteral("Franklin Gothic Medium")))
+    if (!installed(QStringLiteral("Franklin Gothic Medium")))
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LibreFranklin-Medium.ttf"));
     // Only the regular face: Wine's bold Tahoma has regular-weight strokes, so Qt emboldens the
     // regular face instead, which reads as bold on screen and on paper.

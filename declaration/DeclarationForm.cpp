@@ -3,41 +3,21 @@
 #include "ErrorBox.h"
 #include "Fonts.h"
 #include "GroupTotal.h"
+#include "StaticCaptions.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
 #include "TNumEdit.h"
 #include "TStringGrid.h"
 
-#include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <array>
 
 namespace {
 
-QFont labelFont(LabelStyle style)
-{
-    return Fonts::byPixelHeight(QStringLiteral("Arial"), 15, style == LabelStyle::SubCaption ? Fonts::Italic : Fonts::Regular);
-}
-
 QFont groupBoxFont()
 {
     return Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold);
-}
-
-QLabel *label(QWidget *parent, const LabelSpec &spec)
-{
-    auto *l = new QLabel(spec.text, parent);
-    l->setFont(labelFont(spec.style));
-    l->adjustSize();
-    l->move(spec.pos);
-    return l;
-}
-
-void labels(QWidget *parent, const std::vector<LabelSpec> &specs)
-{
-    for (const LabelSpec &spec : specs)
-        label(parent, spec);
 }
 
 TGroupBox *groupBox(QWidget *parent, const BoxSpec &spec)
@@ -46,8 +26,6 @@ TGroupBox *groupBox(QWidget *parent, const BoxSpec &spec)
     box->setObjectName(QStringLiteral("GroupBox%1").arg(spec.number));
     box->setFont(groupBoxFont());
     box->setGeometry(spec.geometry);
-    if (spec.subCaption)
-        label(box, *spec.subCaption);
     return box;
 }
 
@@ -76,12 +54,14 @@ DeclarationForm::DeclarationForm(QWidget *panel2, QWidget *panel3, QWidget *pane
 
 void DeclarationForm::buildSectionOne(QWidget *panel)
 {
+    auto *captions = new StaticCaptions(panel);
     const auto &fields = FieldCatalogue::fields();
     for (int i = 0; i < int(fields.size()); ++i) {
         const FieldSpec &layout = fields[i];
         if (layout.section != 1)
             continue;
-        labels(panel, layout.labels);
+        for (const LabelSpec &label : layout.labels)
+            captions->add(label);
         switch (layout.kind) {
         case FieldKind::Text:
             m_widgets[i] = place(new TEdit(panel), i);
@@ -101,9 +81,13 @@ void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
 {
     const BoxSpec &layout = FieldCatalogue::incomeGroups()[group - 1];
     TGroupBox *box = groupBox(panel, layout);
+    auto *captions = new StaticCaptions(box);
+    if (layout.subCaption)
+        captions->add(*layout.subCaption);
     for (int p = 1; p <= FieldCatalogue::GroupPositions; ++p) {
         const int index = FieldCatalogue::amountIndex(group, p);
-        labels(box, FieldCatalogue::fields()[index].labels);
+        for (const LabelSpec &label : FieldCatalogue::fields()[index].labels)
+            captions->add(label);
         auto *edit = place(new TNumEdit(box), index);
         if (layout.subCaption)
             edit->setAccessibleDescription(layout.subCaption->text);

@@ -50,6 +50,13 @@ public:
         setHighlightSections(false);
     }
 
+    // The header's depth is fixed (the column headers' height, the row numbers' width), so the
+    // hint needs no measuring of the header texts, which would load their font at start-up.
+    QSize sizeHint() const override
+    {
+        return orientation() == Qt::Horizontal ? QSize(length(), HeaderRowHeight) : QSize(ColumnWidths[0], length());
+    }
+
 protected:
     // Beyond the last section the table's own background shows, as it does beside the cells.
     void paintEvent(QPaintEvent *event) override
@@ -133,7 +140,7 @@ protected:
 
 } // namespace
 
-TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(RowCount - 1, ColCount - 1, parent)
+TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(parent)
 {
     setObjectName(QStringLiteral("AdvStringGrid1"));
     setFont(Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11));
@@ -147,6 +154,10 @@ TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(RowCount - 1, ColCount 
     rowHeader->setFont(headerFont);
     columnHeader->setFixedHeight(HeaderRowHeight);
     rowHeader->setFixedWidth(ColumnWidths[0]);
+    // Sized once the own headers are in place: the view's default headers would measure every
+    // section's text first.
+    setColumnCount(ColCount - 1);
+    setRowCount(RowCount - 1);
 
     for (int c = 1; c < ColCount; ++c) {
         setHorizontalHeaderItem(c - 1, new QTableWidgetItem(QString::fromUtf8(ColumnHeaders[c])));

@@ -5,6 +5,7 @@
 #include "FormScrollArea.h"
 #include "MsgDlg.h"
 #include "PreviewDialog.h"
+#include "StaticCaptions.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTemporaryFile>
+#include <vector>
 
 using namespace WindowTesting;
 
@@ -226,9 +228,18 @@ void RandomUser::click()
             at = QPoint(pick(target->width()), pick(target->height()));
         }
     } else if (kind < 70) {
-        const QList<QLabel *> labels = content->findChildren<QLabel *>();
-        target = labels[pick(int(labels.size()))];
-        at = QPoint(pick(std::max(1, target->width())), pick(std::max(1, target->height())));
+        // A title label or a painted caption; a caption's layer lets the click through to its
+        // container, as a person's click on the text would go.
+        std::vector<std::pair<QWidget *, QRect>> texts;
+        for (QLabel *label : content->findChildren<QLabel *>())
+            texts.emplace_back(label, label->rect());
+        for (StaticCaptions *captions : content->findChildren<StaticCaptions *>()) {
+            for (int i = 0; i < captions->count(); ++i)
+                texts.emplace_back(captions->parentWidget(), captions->rect(i));
+        }
+        const auto &[container, text] = texts[pick(int(texts.size()))];
+        target = container;
+        at = text.topLeft() + QPoint(pick(std::max(1, text.width())), pick(std::max(1, text.height())));
     } else {
         target = content;
         at = QPoint(pick(content->width()), pick(content->height()));

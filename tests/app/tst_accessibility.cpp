@@ -21,6 +21,7 @@ class TestAccessibility : public QObject
     QHash<QString, QString> m_spoken;  // what the walk met, by a key of the test's own, and its name
     QHash<QString, int> m_fieldVisits; // catalogue fields met in the tree, by name
     QStringList m_unnamed;             // things that should have a name and have none
+    QStringList m_staticTexts;         // the captions and labels met, by their names
     int m_cells = 0, m_columnHeaders = 0, m_rowHeaders = 0, m_menuItems = 0, m_editables = 0;
 
     void requireName(const QString &what, const QString &name)
@@ -65,6 +66,9 @@ class TestAccessibility : public QObject
         case QAccessible::MenuItem:
             requireName(QStringLiteral("menu item %1").arg(m_menuItems++), name);
             m_spoken[QStringLiteral("menu ") + (object ? object->objectName() : QString())] = name;
+            break;
+        case QAccessible::StaticText:
+            m_staticTexts << name;
             break;
         case QAccessible::EditableText:
             requireName(QStringLiteral("editable text ") + (object ? object->objectName() : QString()), name);
@@ -114,6 +118,26 @@ private slots:
         QCOMPARE(named, fields);
         // The eight text fields and the hundred amount fields are the window's edit boxes.
         QCOMPARE(m_editables, fields - 1);
+    }
+
+    // Every caption, label and unit of the form, and the titles, is read as a static text.
+    void everyCaptionIsReadAsStaticText()
+    {
+        QStringList expected;
+        for (const TitleSpec &title : FieldCatalogue::titles())
+            expected << title.text;
+        for (const BoxSpec &box : FieldCatalogue::incomeGroups()) {
+            if (box.subCaption)
+                expected << box.subCaption->text;
+        }
+        for (const FieldSpec &field : FieldCatalogue::fields()) {
+            for (const LabelSpec &label : field.labels)
+                expected << label.text;
+        }
+        QStringList met = m_staticTexts;
+        expected.sort();
+        met.sort();
+        QCOMPARE(met, expected);
     }
 
     void theTableExposesItsCellsAndHeaders()
