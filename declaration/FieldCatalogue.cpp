@@ -152,6 +152,16 @@ int tableIndex()
     return 5;
 }
 
+QString tableHeader(int column, int row)
+{
+    static const char *const headings[TableColumns] = {"", "Név", "Születési hely", "Szül. ideje", "Anyja neve"};
+    if (row == 0 && column >= 0 && column < TableColumns)
+        return QString::fromUtf8(headings[column]);
+    if (column == 0 && row >= 1 && row < TableRows)
+        return QStringLiteral("%1.").arg(row);
+    return {};
+}
+
 QString rowLabel(int position)
 {
     static const char *const labels[GroupPositions] = {

@@ -1,9 +1,8 @@
 #include "RecordFormat.h"
-#include "DeclarationForm.h"
+#include "DeclarationData.h"
 #include "Error.h"
 #include "FieldCatalogue.h"
 #include "LineBuffer.h"
-#include "TStringGrid.h"
 #include "Windows1250.h"
 
 #include <charconv>
@@ -37,7 +36,7 @@ int parseInteger(const QByteArray &text)
 
 // A table line carries its cell as "[c,r]" before the text; the line is read as stored, so a
 // "$" in a cell's text survives.
-void restoreCell(const QByteArray &line, DeclarationForm &form)
+void restoreCell(const QByteArray &line, DeclarationData &form)
 {
     const qsizetype open = line.indexOf('[');
     const qsizetype close = line.indexOf(']');
@@ -47,7 +46,7 @@ void restoreCell(const QByteArray &line, DeclarationForm &form)
     const auto [columnText, rowText] = splitAtFirst(position, ',');
     const int column = parseInteger(columnText);
     const int row = parseInteger(rowText);
-    if (column < 1 || column >= TStringGrid::ColCount || row < 1 || row >= TStringGrid::RowCount)
+    if (column < 1 || column >= FieldCatalogue::TableColumns || row < 1 || row >= FieldCatalogue::TableRows)
         return; // no save writes outside the data cells
     form.setCell(column, row, Windows1250::decode(line.mid(close + 1)));
 }
@@ -59,7 +58,7 @@ QByteArray marker()
     return QByteArrayLiteral("haj\xf3sk\xf6t\xf5");
 }
 
-void collect(const DeclarationForm &form, LineBuffer &collection, LineBuffer &output)
+void collect(const DeclarationData &form, LineBuffer &collection, LineBuffer &output)
 {
     collection.clear();
     output.clear();
@@ -70,8 +69,8 @@ void collect(const DeclarationForm &form, LineBuffer &collection, LineBuffer &ou
             collection.add(name + Windows1250::encode(form.text(i)));
             continue;
         }
-        for (int c = 1; c < TStringGrid::ColCount; ++c) {
-            for (int r = 1; r < TStringGrid::RowCount; ++r)
+        for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+            for (int r = 1; r < FieldCatalogue::TableRows; ++r)
                 collection.add(name + '[' + QByteArray::number(c) + ',' + QByteArray::number(r) + ']' +
                                Windows1250::encode(form.cell(c, r)));
         }
@@ -97,7 +96,7 @@ void filter(const LineBuffer &collection, LineBuffer &output)
     }
 }
 
-void restore(const LineBuffer &output, DeclarationForm &form)
+void restore(const LineBuffer &output, DeclarationData &form)
 {
     QByteArray lastName;
     const int count = output.count();
@@ -123,7 +122,7 @@ void restore(const LineBuffer &output, DeclarationForm &form)
     }
 }
 
-bool checkAndRestore(const LineBuffer &output, DeclarationForm &form)
+bool checkAndRestore(const LineBuffer &output, DeclarationData &form)
 {
     if (output.line(0) != marker())
         return false;

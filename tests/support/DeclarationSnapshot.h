@@ -1,0 +1,18 @@
+#pragma once
+#include "DeclarationData.h"
+#include "FieldCatalogue.h"
+
+#include <QStringList>
+
+// Every field's text in component order, then the table's data cells column by column.
+inline QStringList snapshot(const DeclarationData &declaration)
+{
+    QStringList values;
+    for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
+        values << declaration.text(i);
+    for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+        for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+            values << declaration.cell(c, r);
+    }
+    return values;
+}
