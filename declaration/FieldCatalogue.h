@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -54,6 +55,8 @@ const std::vector<IncomeGroupSpec> &incomeGroups(); // index g - 1
 
 // The first field in component order whose name matches, ASCII letters compared without case.
 std::optional<int> find(QStringView name);
+// The same for a name in the bytes of an ASCII-based code page, as a saved form holds it.
+std::optional<int> find(QByteArrayView name);
 
 // Catalogue index of PBNumEdit(9g - 7 + p - 1): position p of income group g.
 int amountIndex(int group, int position);

@@ -17,6 +17,12 @@ public:
     QString cell(int column, int row) const override;
     void setCell(int column, int row, const QString &text) override;
 
+    // Every field's text and every cell the same.
+    bool operator==(const InMemoryDeclaration &other) const
+    {
+        return m_texts == other.m_texts && m_cells == other.m_cells;
+    }
+
 protected:
     void storeText(int index, const QString &text) override;
 

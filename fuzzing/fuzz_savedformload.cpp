@@ -28,63 +28,76 @@ class LoadHarness
 public:
     LoadHarness() { m_cipher.SetKeyFromPassword(SavedFormFuzzing::Password); }
 
-    const TRijndael &cipher() const { return m_cipher; }
-
-    void loadAndCheck(const QByteArray &fileBytes)
+    // The bytes as the file: the load command's steps after the password dialog.
+    void loadFile(const QByteArray &fileBytes) const
     {
-        // Every input is loaded into a new declaration, so that a finding replays alone.
-        m_declaration = InMemoryDeclaration();
+        LineBuffer output;
+        output.setText(fileBytes);
+        try {
+            output.setText(m_cipher.DecryptText(output.text()));
+        } catch (const Error &) {
+            return;
+        }
+        restoreAndCheck(output);
+    }
+
+    // The bytes as the plaintext of a file enciphered here, which must decipher to them.
+    void loadEnciphered(const QByteArray &plaintext) const
+    {
+        LineBuffer output;
+        output.setText(m_cipher.EncryptText(plaintext));
+        output.setText(m_cipher.DecryptText(output.text()));
+        FUZZ_CHECK(output.text() == plaintext, QString::fromLatin1(plaintext.left(64).toHex()));
+        restoreAndCheck(output);
+    }
+
+private:
+    // Every input is restored into a new declaration, so that a finding replays alone. Nothing of
+    // it outlives the call: libFuzzer runs an input again in search of a leak whenever it
+    // allocated more than it freed.
+    void restoreAndCheck(const LineBuffer &plaintext) const
+    {
+        InMemoryDeclaration declaration = m_newDeclaration;
         bool restored = false;
         try {
-            restored = load(fileBytes);
+            restored = RecordFormat::checkAndRestore(plaintext, declaration);
         } catch (const Error &) {
             restored = false;
         }
         if (restored)
-            checkSaveAndLoadAgain();
+            checkSaveAndLoadAgain(declaration);
     }
 
-private:
-    // The steps of the load command after the password dialog, the file's bytes given directly.
-    bool load(const QByteArray &fileBytes)
+    static void checkSaveAndLoadAgain(InMemoryDeclaration &declaration)
     {
-        m_output.setText(fileBytes);
-        m_output.setText(m_cipher.DecryptText(m_output.text()));
-        return RecordFormat::checkAndRestore(m_output, m_declaration);
-    }
-
-    void checkSaveAndLoadAgain()
-    {
-        const QStringList loaded = snapshot(m_declaration);
-        RecordFormat::collect(m_declaration, m_collection, m_output);
-        RecordFormat::filter(m_collection, m_output);
+        const InMemoryDeclaration loaded = declaration;
+        LineBuffer collection, output;
+        RecordFormat::collect(declaration, collection, output);
+        RecordFormat::filter(collection, output);
         try {
-            RecordFormat::restore(m_output, m_declaration);
+            RecordFormat::restore(output, declaration);
         } catch (const Error &error) {
             FUZZ_CHECK(false, error.message());
         }
-        const QStringList reloaded = snapshot(m_declaration);
-        for (qsizetype i = 0; i < loaded.size(); ++i)
-            FUZZ_CHECK(reloaded[i] == loaded[i], loaded[i] + QStringLiteral(" came back as ") + reloaded[i]);
+        if (declaration == loaded)
+            return;
+        const QStringList before = snapshot(loaded), after = snapshot(declaration);
+        for (qsizetype i = 0; i < before.size(); ++i)
+            FUZZ_CHECK(after[i] == before[i], before[i] + QStringLiteral(" came back as ") + after[i]);
     }
 
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
-    InMemoryDeclaration m_declaration;
+    const InMemoryDeclaration m_newDeclaration; // copied for each input: cheaper than building one
     TRijndael m_cipher;
-    LineBuffer m_collection;
-    LineBuffer m_output;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static LoadHarness load;
+    static const LoadHarness load;
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    load.loadAndCheck(bytes);
-
-    const QByteArray cipherText = load.cipher().EncryptText(bytes);
-    FUZZ_CHECK(load.cipher().DecryptText(cipherText) == bytes, QString::fromLatin1(bytes.left(64).toHex()));
-    load.loadAndCheck(cipherText);
+    load.loadFile(bytes);
+    load.loadEnciphered(bytes);
     return 0;
 }

@@ -122,19 +122,6 @@ private slots:
     void init() { m_errorBox.clear(); }
     void cleanup() { QCOMPARE(m_errorBox, QStringList()); }
 
-    void freshDeclaration_data()
-    {
-        QTest::addColumn<QString>("holder");
-        addHolderRows("as a new window", [](QTestData &) {});
-    }
-    void freshDeclaration()
-    {
-        QFETCH(QString, holder);
-        const RegionalSettings::PinForTesting hungarian(RegionalSettings::hungarian());
-        Holder h(holder);
-        QCOMPARE(stateOf(h.data()), freshState());
-    }
-
     void writes_data()
     {
         QTest::addColumn<QString>("holder");
@@ -149,6 +136,7 @@ private slots:
             });
         };
         const QString kovacs = QString::fromUtf8("Kovács Éva");
+        row("nothing written: as a new window", "hu", {}, {}, {});
         row("text field", "hu", {"Edit1=" + kovacs}, {}, {"Edit1=" + kovacs});
         row("text with a line break", "hu", {"Edit3=first\nsecond"}, {}, {"Edit3=first\nsecond"});
         row("text field emptied again", "hu", {"Edit2=x", "Edit2="}, {}, {});
@@ -160,6 +148,8 @@ private slots:
             {"PBNumEdit92=1", "PBNumEdit99=2", "PBNumEdit100=3"});
         row("total in the display form", "hu", {"PBNumEdit11=1E3", "PBNumEdit12=-0,25"}, {},
             {"PBNumEdit11=1E3", "PBNumEdit12=-0,25", "PBNumEdit19=999,75"});
+        row("total of 0,1 and 0,2 in 18 digits", "hu", {"PBNumEdit38=0,1", "PBNumEdit39=0,2"}, {},
+            {"PBNumEdit38=0,1", "PBNumEdit39=0,2", "PBNumEdit46=0,3"});
         row("total of 10^20 in the exponent form", "hu", {"PBNumEdit20=1E20"}, {},
             {"PBNumEdit20=1E20", "PBNumEdit28=1E20"});
         row("total in English", "en", {"PBNumEdit2=1.5", "PBNumEdit3=2"}, {},
@@ -212,58 +202,40 @@ private slots:
     void values_data()
     {
         QTest::addColumn<QString>("holder");
+        QTest::addColumn<QStringList>("writes");
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("error"); // raised by reading the value
-        const auto row = [](const char *name, const char *field, const char *text, double value, const QString &error) {
+        const auto row = [](const char *name, const QStringList &writes, const char *field, double value,
+                            const QString &error) {
             addHolderRows(name, [&](QTestData &data) {
-                data << QString::fromLatin1(field) << QString::fromLatin1(text) << value << error;
+                data << writes << QString::fromLatin1(field) << value << error;
             });
         };
-        row("people", "PBNumEdit1", "2,5", 2.5, {});
-        row("group input", "PBNumEdit13", "1234,5", 1234.5, {});
-        row("new amount", "PBNumEdit13", "0", 0, {});
-        row("exponent", "PBNumEdit13", "-1e3", -1000, {});
-        row("people that do not parse", "PBNumEdit1", "abc", 0, NotAFloat.arg("abc"));
-        row("group input that does not parse", "PBNumEdit42", "1,2,3", 0, NotAFloat.arg("1,2,3"));
-        row("total written directly", "PBNumEdit19", "12,5", 12.5, {});
+        row("people", {"PBNumEdit1=2,5"}, "PBNumEdit1", 2.5, {});
+        row("group input", {"PBNumEdit13=1234,5"}, "PBNumEdit13", 1234.5, {});
+        row("new amount", {}, "PBNumEdit13", 0, {});
+        row("exponent", {"PBNumEdit13=-1e3"}, "PBNumEdit13", -1000, {});
+        row("people that do not parse", {"PBNumEdit1=abc"}, "PBNumEdit1", 0, NotAFloat.arg("abc"));
+        row("group input that does not parse", {"PBNumEdit42=1,2,3"}, "PBNumEdit42", 0, NotAFloat.arg("1,2,3"));
+        row("total written directly", {"PBNumEdit19=12,5"}, "PBNumEdit19", 12.5, {});
+        row("total of the inputs", {"PBNumEdit38=0,5", "PBNumEdit39=0,25"}, "PBNumEdit46", 0.75, {});
     }
     void values()
     {
         QFETCH(QString, holder);
+        QFETCH(QStringList, writes);
         QFETCH(QString, field);
-        QFETCH(QString, text);
         QFETCH(double, value);
         QFETCH(QString, error);
         const RegionalSettings::PinForTesting hungarian(RegionalSettings::hungarian());
         Holder h(holder);
-        const int index = *FieldCatalogue::find(field);
-        // The write's own error, if any, is the writes test's concern.
-        errorOf([&] { h.data().setText(index, text); });
-        QCOMPARE(h.data().text(index), text);
+        for (const QString &assignment : writes)
+            write(h.data(), assignment); // a write's own error is the writes test's concern
         long double read = 0;
-        QCOMPARE(errorOf([&] { read = h.data().value(index); }), error);
+        QCOMPARE(errorOf([&] { read = h.data().value(*FieldCatalogue::find(field)); }), error);
         if (error.isEmpty())
             QCOMPARE(read, static_cast<long double>(value));
-    }
-
-    // The total the writes leave reads back as the sum's value, the display form parsed.
-    void totalValueIsTheSum_data()
-    {
-        QTest::addColumn<QString>("holder");
-        addHolderRows("group 5", [](QTestData &) {});
-    }
-    void totalValueIsTheSum()
-    {
-        QFETCH(QString, holder);
-        const RegionalSettings::PinForTesting hungarian(RegionalSettings::hungarian());
-        Holder h(holder);
-        h.data().setText(FieldCatalogue::amountIndex(5, 1), QStringLiteral("0,1"));
-        h.data().setText(FieldCatalogue::amountIndex(5, 2), QStringLiteral("0,2"));
-        const int total = FieldCatalogue::amountIndex(5, FieldCatalogue::TotalPosition);
-        QCOMPARE(h.data().text(total), QStringLiteral("0,3"));
-        QCOMPARE(h.data().value(total), 0.3L);
     }
 
     // The table's size is the catalogue's, in the widget too.

@@ -8,6 +8,7 @@
 inline QStringList snapshot(const DeclarationData &declaration)
 {
     QStringList values;
+    values.reserve(qsizetype(FieldCatalogue::fields().size()) + (FieldCatalogue::TableColumns - 1) * (FieldCatalogue::TableRows - 1));
     for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
         values << declaration.text(i);
     for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {

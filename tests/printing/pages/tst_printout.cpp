@@ -124,25 +124,28 @@ QStringList amounts(std::initializer_list<const char *> values)
 
 InMemoryDeclaration filledDeclaration()
 {
+    const std::pair<const char *, const char *> texts[] = {
+        {"Edit1", "Kovács Éva"},
+        {"Edit2", "Nagy Éva"},
+        {"Edit3", "Kökényvára, Fő utca 1."},
+        {"Edit4", "Kökényvára, Rózsa utca 7."},
+        {"Edit5", "123456789"},
+        {"Edit6", "8123456789"},
+        {"Edit7", "Kiss Péter [gondnok]"},
+        {"Edit8", "Szeged, Tisza Lajos körút 3."},
+        {"PBNumEdit1", "4"},
+        // Income group 1: the applicant and member a.; group 9, the personal income tax. The
+        // groups' totals follow.
+        {"PBNumEdit2", "120000"},
+        {"PBNumEdit3", "60000"},
+        {"PBNumEdit74", "20000"},
+        {"PBNumEdit75", "10000"},
+    };
     InMemoryDeclaration declaration;
-    declaration.setText(field("Edit1"), QStringLiteral("Kovács Éva"));
-    declaration.setText(field("Edit2"), QStringLiteral("Nagy Éva"));
-    declaration.setText(field("Edit3"), QStringLiteral("Kökényvára, Fő utca 1."));
-    declaration.setText(field("Edit4"), QStringLiteral("Kökényvára, Rózsa utca 7."));
-    declaration.setText(field("Edit5"), QStringLiteral("123456789"));
-    declaration.setText(field("Edit6"), QStringLiteral("8123456789"));
-    declaration.setText(field("Edit7"), QStringLiteral("Kiss Péter [gondnok]"));
-    declaration.setText(field("Edit8"), QStringLiteral("Szeged, Tisza Lajos körút 3."));
-    declaration.setText(field("PBNumEdit1"), QStringLiteral("4"));
+    for (const auto &[name, text] : texts)
+        declaration.setText(field(name), QString::fromUtf8(text));
     setRow(declaration, 1, {"Kovács Péter", "Szeged", "1970. 01. 02.", "Tóth Anna"});
     setRow(declaration, 2, {"Kovács Anna", "Kökényvára", "2005. 05. 05.", "Nagy Éva"});
-    // Income group 1: the applicant and member a.; group 9, the personal income tax.
-    declaration.setText(field("PBNumEdit2"), QStringLiteral("120000"));
-    declaration.setText(field("PBNumEdit3"), QStringLiteral("60000"));
-    declaration.setText(field("PBNumEdit10"), QStringLiteral("180000"));
-    declaration.setText(field("PBNumEdit74"), QStringLiteral("20000"));
-    declaration.setText(field("PBNumEdit75"), QStringLiteral("10000"));
-    declaration.setText(field("PBNumEdit82"), QStringLiteral("30000"));
     return declaration;
 }
 
