@@ -92,7 +92,8 @@ std::pair<QString, QString> splitAssignment(const QString &assignment)
 // Writes one "Name=text" or "[c,r]=text" into the holder; returns the error the write raised.
 QString write(DeclarationData &data, const QString &assignment)
 {
-    const auto [key, text] = splitAssignment(assignment);
+    const auto [key, assigned] = splitAssignment(assignment);
+    const QString text = assigned; // a lambda may not capture a structured binding in every compiler
     static const QRegularExpression cell(QStringLiteral("^\\[(-?\\d+),(-?\\d+)\\]$"));
     if (const QRegularExpressionMatch match = cell.match(key); match.hasMatch()) {
         data.setCell(match.captured(1).toInt(), match.captured(2).toInt(), text);
