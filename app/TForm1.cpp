@@ -4,7 +4,6 @@
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "Fonts.h"
-#include "FormDeclarationReader.h"
 #include "FormScrollArea.h"
 #include "ReportTemplates.h"
 #include "SavedFormCommands.h"
@@ -133,8 +132,7 @@ void TForm1::buildContent()
     m_scrollArea->setWidget(client);
 
     m_declaration = new DeclarationForm(m_sectionPanels[0], m_sectionPanels[1], m_sectionPanels[2], this);
-    m_printer = std::make_unique<DeclarationPrinter>(std::make_unique<FormDeclarationReader>(*m_declaration),
-                                                     buildReportTemplates);
+    m_printer = std::make_unique<DeclarationPrinter>(*m_declaration, buildReportTemplates);
 }
 
 void TForm1::showFillingWorkArea()

@@ -88,10 +88,12 @@ SameContentWindow::SameContentWindow()
         labels(container, field.labels);
         QWidget *widget = nullptr;
         if (field.kind == FieldKind::Table) {
-            auto *table = new QTableWidget(10, 4, box(container, FieldCatalogue::tableBox()));
-            table->setHorizontalHeaderLabels(
-                {QString::fromUtf8("Név"), QString::fromUtf8("Születési hely"), QString::fromUtf8("Szül. ideje"),
-                 QString::fromUtf8("Anyja neve")});
+            auto *table = new QTableWidget(FieldCatalogue::TableRows - 1, FieldCatalogue::TableColumns - 1,
+                                           box(container, FieldCatalogue::tableBox()));
+            QStringList headings;
+            for (int c = 1; c < FieldCatalogue::TableColumns; ++c)
+                headings << FieldCatalogue::tableHeader(c, 0);
+            table->setHorizontalHeaderLabels(headings);
             table->setFont(fontOf("Tahoma", 11));
             widget = table;
         } else {

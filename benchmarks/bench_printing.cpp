@@ -3,7 +3,6 @@
 #include "DeclarationPrinter.h"
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
-#include "FormDeclarationReader.h"
 #include "PagePrinting.h"
 #include "PreviewDialog.h"
 #include "ReportTemplates.h"
@@ -47,8 +46,7 @@ struct Fixture
             for (int p = 1; p <= 8; ++p)
                 form->numEdit(FieldCatalogue::amountIndex(g, p))->setText(QStringLiteral("%1,5").arg(g * 10000 + p));
         }
-        printer =
-            std::make_unique<DeclarationPrinter>(std::make_unique<FormDeclarationReader>(*form), buildReportTemplates);
+        printer = std::make_unique<DeclarationPrinter>(*form, buildReportTemplates);
     }
 };
 

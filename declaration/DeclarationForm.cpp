@@ -2,7 +2,6 @@
 #include "AccessibleNames.h"
 #include "ErrorBox.h"
 #include "Fonts.h"
-#include "GroupTotal.h"
 #include "StaticCaptions.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
@@ -123,19 +122,10 @@ void DeclarationForm::connectGroupHandlers()
         &DeclarationForm::PBNumEdit29Change, &DeclarationForm::PBNumEdit38Change, &DeclarationForm::PBNumEdit47Change,
         &DeclarationForm::PBNumEdit56Change, &DeclarationForm::PBNumEdit65Change, &DeclarationForm::PBNumEdit74Change,
         &DeclarationForm::PBNumEdit83Change, &DeclarationForm::PBNumEdit92Change};
-    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
-        for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
-            connect(numEdit(FieldCatalogue::amountIndex(g, p)), &TNumEdit::OnChange, this, handlers[g - 1]);
+    for (int i = 0; i < int(m_widgets.size()); ++i) {
+        if (const int group = inputGroup(i))
+            connect(numEdit(i), &TNumEdit::OnChange, this, handlers[group - 1]);
     }
-}
-
-void DeclarationForm::recomputeGroupTotal(int group)
-{
-    std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;
-    for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
-        inputs[p - 1] = numEdit(FieldCatalogue::amountIndex(group, p))->Text();
-    const long double total = groupTotal(inputs, RegionalSettings::current());
-    numEdit(FieldCatalogue::amountIndex(group, FieldCatalogue::TotalPosition))->setValue(total);
 }
 
 void DeclarationForm::groupChanged(int group)
@@ -217,27 +207,14 @@ QString DeclarationForm::text(int index) const
     return {};
 }
 
-void DeclarationForm::setText(int index, const QString &text)
+void DeclarationForm::storeText(int index, const QString &text)
 {
     if (TEdit *e = edit(index)) {
         e->setText(text);
-        return;
-    }
-    TNumEdit *amount = numEdit(index);
-    const FieldSpec &layout = FieldCatalogue::fields()[index];
-    const bool groupInput = layout.group != 0 && layout.position != FieldCatalogue::TotalPosition;
-    if (!amount || !groupInput || amount->Text() == text) {
-        if (amount)
-            amount->setText(text);
-        return;
-    }
-    {
-        // The group's change handler runs here rather than from OnChange, so that its error stops
-        // the caller (a load stops at the line whose amount does not parse).
-        const QSignalBlocker quiet(amount);
+    } else if (TNumEdit *amount = numEdit(index)) {
+        const QSignalBlocker quiet(inputGroup(index) != 0 ? amount : nullptr);
         amount->setText(text);
     }
-    recomputeGroupTotal(layout.group);
 }
 
 QString DeclarationForm::cell(int column, int row) const

@@ -1,4 +1,5 @@
 #pragma once
+#include "DeclarationData.h"
 #include "FieldCatalogue.h"
 
 #include <QObject>
@@ -11,9 +12,9 @@ class TNumEdit;
 class TStringGrid;
 
 // Every field of the declaration, built from the catalogue into the three section panels of
-// the main window, with its captions, group boxes and labels. Fields are addressed by their
-// catalogue index (component order).
-class DeclarationForm : public QObject
+// the main window, with its captions, group boxes and labels: the declaration's data held in
+// the window's widgets. Fields are addressed by their catalogue index (component order).
+class DeclarationForm : public QObject, public DeclarationData
 {
     Q_OBJECT
 public:
@@ -24,14 +25,9 @@ public:
     TNumEdit *numEdit(int index) const;
     TStringGrid *grid() const { return m_grid; }
 
-    // Text of a text or amount field. Writing a group input's text that differs runs its group's
-    // change handler; a conversion error there is thrown to the caller, the new text staying.
-    QString text(int index) const;
-    void setText(int index, const QString &text);
-
-    // Household table cell, column first, headers at 0.
-    QString cell(int column, int row) const;
-    void setCell(int column, int row, const QString &text);
+    QString text(int index) const override;
+    QString cell(int column, int row) const override;
+    void setCell(int column, int row, const QString &text) override;
 
 public slots:
     // The change handlers of the eleven income groups, each attached to the OnChange of its
@@ -48,11 +44,13 @@ public slots:
     void PBNumEdit83Change();
     void PBNumEdit92Change();
 
+protected:
+    // A group input's text is written with its OnChange quiet: the write's caller runs the
+    // group's recomputation itself, so that its error reaches that caller instead of the error box.
+    void storeText(int index, const QString &text) override;
+
 private:
     void connectGroupHandlers();
-    // Writes the sum of the group's inputs into its total. The first input that does not parse
-    // stops it with its conversion error, leaving the total as it was.
-    void recomputeGroupTotal(int group);
     // The handlers' body: a recomputation whose error goes to the error box.
     void groupChanged(int group);
 

@@ -1,5 +1,7 @@
 #include "FieldCatalogue.h"
 
+#include <QHash>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace FieldCatalogue {
@@ -134,16 +136,21 @@ std::vector<SectionSpec> buildSections()
     };
 }
 
-bool sameAsciiCase(QStringView a, QStringView b)
+// Each name in ASCII capitals with its first field in component order. A load looks up the
+// name of every line, so this is a hash rather than a walk along the catalogue.
+const QHash<QByteArray, int> &indexByCapitalName()
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const auto fold = [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; };
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    }
-    return true;
+    static const QHash<QByteArray, int> index = [] {
+        QHash<QByteArray, int> byName;
+        const auto &all = fields();
+        for (int i = 0; i < int(all.size()); ++i) {
+            const QByteArray capitals = all[i].name.toLatin1().toUpper();
+            if (!byName.contains(capitals))
+                byName.insert(capitals, i);
+        }
+        return byName;
+    }();
+    return index;
 }
 
 template <typename Predicate> int firstIndexWhere(Predicate predicate)
@@ -196,12 +203,24 @@ QRect contentPanel()
 
 std::optional<int> find(QStringView name)
 {
-    const auto &all = fields();
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (sameAsciiCase(all[i].name, name))
-            return int(i);
-    }
-    return std::nullopt;
+    // The names are ASCII: a name with any other character matches none.
+    if (!std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return std::nullopt;
+    return find(QByteArrayView(name.toLatin1()));
+}
+
+std::optional<int> find(QByteArrayView name)
+{
+    // In capitals on the stack, looked up without a copy on the heap: a load looks up the name
+    // of every line. Only ASCII letters change, so any other byte still matches no name.
+    QVarLengthArray<char, 32> capitals(name.size());
+    std::transform(name.begin(), name.end(), capitals.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    const QHash<QByteArray, int> &byName = indexByCapitalName();
+    const auto found = byName.constFind(QByteArray::fromRawData(capitals.constData(), capitals.size()));
+    if (found == byName.constEnd())
+        return std::nullopt;
+    return *found;
 }
 
 int amountIndex(int group, int position)
@@ -215,6 +234,16 @@ int tableIndex()
 {
     static const int index = firstIndexWhere([](const FieldSpec &f) { return f.kind == FieldKind::Table; });
     return index;
+}
+
+QString tableHeader(int column, int row)
+{
+    static const char *const headings[TableColumns] = {"", "Név", "Születési hely", "Szül. ideje", "Anyja neve"};
+    if (row == 0 && column >= 0 && column < TableColumns)
+        return QString::fromUtf8(headings[column]);
+    if (column == 0 && row >= 1 && row < TableRows)
+        return QStringLiteral("%1.").arg(row);
+    return {};
 }
 
 QString rowLabel(int position)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -86,10 +87,21 @@ QRect contentPanel(); // Panel1, in the scrolled client area
 
 // The first field in component order whose name matches, ASCII letters compared without case.
 std::optional<int> find(QStringView name);
+// The same for a name in the bytes of an ASCII-based code page, as a saved form holds it.
+std::optional<int> find(QByteArrayView name);
 
 // Catalogue index of PBNumEdit(9g - 7 + p - 1): position p of income group g.
 int amountIndex(int group, int position);
 int tableIndex();
+
+// The household table's size, headers included: row 0 holds the column headings, column 0 the
+// row numbers, and the 4 x 10 cells inside are the data cells.
+constexpr int TableColumns = 5;
+constexpr int TableRows = 11;
+
+// The text of a header cell: in row 0 the column's heading, in column 0 the row's number
+// ("1." to "10."); empty for the corner and for every other cell.
+QString tableHeader(int column, int row);
 
 // The label the form shows beside a group field: position 1-8 its row ("Kérelmező jövedelme:",
 // "a.," to "g.,"), 9 the total's.

@@ -16,7 +16,6 @@ namespace {
 
 // Widths in px at 96 dpi; column 0 is the row-number column.
 const int ColumnWidths[TStringGrid::ColCount] = {20, 202, 129, 106, 186};
-const char *const ColumnHeaders[TStringGrid::ColCount] = {"", "Név", "Születési hely", "Szül. ideje", "Anyja neve"};
 constexpr int HeaderRowHeight = 36;
 constexpr int DataRowHeight = 21;
 
@@ -160,11 +159,11 @@ TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(parent)
     setRowCount(RowCount - 1);
 
     for (int c = 1; c < ColCount; ++c) {
-        setHorizontalHeaderItem(c - 1, new QTableWidgetItem(QString::fromUtf8(ColumnHeaders[c])));
+        setHorizontalHeaderItem(c - 1, new QTableWidgetItem(FieldCatalogue::tableHeader(c, 0)));
         setColumnWidth(c - 1, ColumnWidths[c]);
     }
     for (int r = 1; r < RowCount; ++r) {
-        setVerticalHeaderItem(r - 1, new QTableWidgetItem(QStringLiteral("%1.").arg(r)));
+        setVerticalHeaderItem(r - 1, new QTableWidgetItem(FieldCatalogue::tableHeader(0, r)));
         setRowHeight(r - 1, DataRowHeight);
         for (int c = 1; c < ColCount; ++c)
             setItem(r - 1, c - 1, new DataCell);

@@ -1,4 +1,6 @@
 #pragma once
+#include "FieldCatalogue.h"
+
 #include <QTableWidget>
 
 // The household members table: 5 columns x 11 rows, row 0 and column 0 fixed headers, the
@@ -16,8 +18,8 @@ public:
     explicit TStringGrid(QWidget *parent = nullptr);
 
     // Columns and rows, headers included.
-    static constexpr int ColCount = 5;
-    static constexpr int RowCount = 11;
+    static constexpr int ColCount = FieldCatalogue::TableColumns;
+    static constexpr int RowCount = FieldCatalogue::TableRows;
 
     // Column first, headers at 0: row 0 reads the column headers, column 0 the row numbers.
     // Writing a header cell does nothing.

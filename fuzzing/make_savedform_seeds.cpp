@@ -1,12 +1,13 @@
-// Writes the saved-form seeds of the load target into the folder given: a form filled in and
-// saved by the save command's own steps under the fuzz password, its plaintext, and damaged
-// copies of the file. Run by hand when the record format changes; the seeds are committed.
+// Writes the saved-form seeds of the load target into the folder given: a declaration filled
+// in and saved through the record format and cipher of the save command under the fuzz
+// password, its plaintext, and damaged copies of the file. Run by hand when the record format
+// changes; the seeds are committed.
 #include "FieldCatalogue.h"
-#include "FormFixture.h"
+#include "InMemoryDeclaration.h"
+#include "LineBuffer.h"
+#include "RecordFormat.h"
 #include "RegionalSettings.h"
-#include "SavedFormCommands.h"
 #include "SavedFormFuzzing.h"
-#include "TForm3.h"
 #include "TRijndael.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@
 
 namespace {
 
-void fill(DeclarationForm &form)
+void fill(DeclarationData &form)
 {
     const auto set = [&form](const char *name, const char *text) {
         form.setText(*FieldCatalogue::find(QString::fromLatin1(name)), QString::fromUtf8(text));
@@ -46,25 +47,18 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
         return 2;
     }
-    SavedFormFuzzing::ensureApplication();
     const RegionalSettings::PinForTesting hungarian(RegionalSettings::hungarian());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    FormFixture fields;
-    TForm3 form3;
+    InMemoryDeclaration declaration;
+    fill(declaration);
+    LineBuffer collection, output;
+    RecordFormat::collect(declaration, collection, output);
+    RecordFormat::filter(collection, output);
+    const QByteArray plaintext = output.text();
     TRijndael cipher;
-    SavedFormCommands commands(fields.form, form3, cipher);
-    commands.setDirectory(folder.path());
-    fill(fields.form);
-    commands.collectPlaintext();
-    const QByteArray plaintext = form3.RichEdit4.text();
-    commands.encipherAndWrite(QString::fromLatin1(SavedFormFuzzing::Password));
-    QFile saved(commands.filePath());
-    if (!saved.open(QIODevice::ReadOnly))
-        return 1;
-    const QByteArray file = saved.readAll();
-    saved.close();
-    saved.remove();
+    cipher.SetKeyFromPassword(SavedFormFuzzing::Password);
+    const QByteArray file = cipher.EncryptText(plaintext);
 
     write(folder, "saved-form.txt", file);
     write(folder, "plaintext.txt", plaintext);

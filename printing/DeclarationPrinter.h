@@ -1,12 +1,11 @@
 #pragma once
-#include "DeclarationReader.h"
 #include "PrintValueProvider.h"
 #include "ProcessorDigits.h"
 #include "TReport.h"
 
 #include <functional>
-#include <memory>
 
+class DeclarationData;
 class QWidget;
 
 // The print command of the declaration window with what it keeps between prints: the report
@@ -17,7 +16,8 @@ public:
     // Fills the report with its page templates, once.
     using TemplateBuilder = std::function<void(TReport &report)>;
 
-    DeclarationPrinter(std::unique_ptr<DeclarationReader> reader, const TemplateBuilder &buildTemplates,
+    // The declaration is read at every print and outlives the printer.
+    DeclarationPrinter(const DeclarationData &declaration, const TemplateBuilder &buildTemplates,
                        ProcessorWordSource processorWords = readProcessorWords,
                        PrintValueProvider::DateSource today = &QDate::currentDate);
 
@@ -30,7 +30,7 @@ public:
     const PrintValueProvider &valueProvider() const { return m_provider; }
 
 private:
-    std::unique_ptr<DeclarationReader> m_reader;
+    const DeclarationData &m_declaration;
     ProcessorWordSource m_processorWords;
     QString m_printIdentifier; // empty until the first print with a name
     PrintValueProvider m_provider;

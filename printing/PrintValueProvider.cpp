@@ -1,6 +1,6 @@
 #include "PrintValueProvider.h"
 #include "AmountText.h"
-#include "DeclarationReader.h"
+#include "DeclarationData.h"
 #include "FieldCatalogue.h"
 #include "RegionalSettings.h"
 
@@ -93,9 +93,9 @@ QString integerText(long double whole)
 
 } // namespace
 
-PrintValueProvider::PrintValueProvider(const DeclarationReader &reader, const QString &printIdentifier,
+PrintValueProvider::PrintValueProvider(const DeclarationData &declaration, const QString &printIdentifier,
                                        DateSource today)
-    : m_reader(reader), m_printIdentifier(printIdentifier), m_today(std::move(today))
+    : m_declaration(declaration), m_printIdentifier(printIdentifier), m_today(std::move(today))
 {
 }
 
@@ -112,10 +112,10 @@ void PrintValueProvider::Report1GetValue(const QString &VarName, PrintValue &Val
     const Variable &variable = *found;
     switch (variable.kind) {
     case Kind::Field:
-        Value = m_reader.text(variable.first);
+        Value = m_declaration.text(variable.first);
         break;
     case Kind::Cell:
-        Value = m_reader.cell(variable.first, variable.second);
+        Value = m_declaration.cell(variable.first, variable.second);
         break;
     case Kind::Date:
         Value = m_today().toString(RegionalSettings::current().shortDateFormat);
@@ -140,7 +140,7 @@ void PrintValueProvider::Report1GetValue(const QString &VarName, PrintValue &Val
 
 long double PrintValueProvider::amount(int group, int position) const
 {
-    return m_reader.value(FieldCatalogue::amountIndex(group, position));
+    return m_declaration.value(FieldCatalogue::amountIndex(group, position));
 }
 
 long double PrintValueProvider::columnSum(int position)
@@ -165,10 +165,10 @@ QString PrintValueProvider::perHeadIncome() const
 {
     static const int people = fieldIndex(QStringLiteral("PBNumEdit1"));
     const long double net = m_cache[CacheSize - 1];
-    if (net == 0 || m_reader.value(people) == 0)
+    if (net == 0 || m_declaration.value(people) == 0)
         return QStringLiteral("-");
     // The default rounding mode rounds halves to even: 2.5 gives 2, 3.5 gives 4.
-    const long double perHead = std::nearbyint(net / m_reader.value(people));
+    const long double perHead = std::nearbyint(net / m_declaration.value(people));
     if (!std::isfinite(perHead))
         return QStringLiteral("-");
     return integerText(perHead) + QStringLiteral(" Ft.");

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-class DeclarationReader;
+class DeclarationData;
 
 // The answer to every value slot of the page templates: maps each print variable name to a
 // field of the declaration or to a sum computed on the spot. Amounts are computed in 80-bit
@@ -24,7 +24,7 @@ public:
     static constexpr int CacheSize = 10;
 
     // The identifier is the one the print command keeps; it is read at each request for "azon".
-    PrintValueProvider(const DeclarationReader &reader, const QString &printIdentifier,
+    PrintValueProvider(const DeclarationData &declaration, const QString &printIdentifier,
                        DateSource today = &QDate::currentDate);
 
     // The legal representative's name and registered address (Edit7, Edit8) reach page 1
@@ -49,7 +49,7 @@ private:
     long double netValue(int position);
     QString perHeadIncome() const;
 
-    const DeclarationReader &m_reader;
+    const DeclarationData &m_declaration;
     const QString &m_printIdentifier;
     DateSource m_today;
     std::array<long double, CacheSize> m_cache{};

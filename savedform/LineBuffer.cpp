@@ -5,14 +5,22 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 void LineBuffer::clear()
 {
     setText({});
 }
 
-void LineBuffer::add(const QByteArray &line)
+void LineBuffer::add(QByteArrayView line)
 {
-    m_text += line;
+    add(line, {});
+}
+
+void LineBuffer::add(QByteArrayView start, QByteArrayView rest)
+{
+    m_text.append(start);
+    m_text.append(rest);
     m_text += "\r\n";
     m_indexed = false;
 }
@@ -25,11 +33,16 @@ int LineBuffer::count() const
 
 QByteArray LineBuffer::line(int index) const
 {
+    return lineView(index).toByteArray();
+}
+
+QByteArrayView LineBuffer::lineView(int index) const
+{
     indexLines();
     if (index < 0 || index >= int(m_lines.size()))
         return {};
     const auto [start, length] = m_lines[index];
-    return m_text.mid(start, length);
+    return QByteArrayView(m_text).sliced(start, length);
 }
 
 void LineBuffer::setText(const QByteArray &text)
@@ -43,14 +56,24 @@ void LineBuffer::indexLines() const
     if (m_indexed)
         return;
     m_lines.clear();
-    const qsizetype size = m_text.size();
+    const QByteArrayView text(m_text);
+    const qsizetype size = text.size();
+    // The next CR and the next LF at or after the line's start, each searched for again only
+    // once passed: the scans run through the text once whatever the mix of breaks.
+    const auto next = [&](char c, qsizetype from) {
+        const qsizetype at = text.indexOf(c, from);
+        return at < 0 ? size : at;
+    };
+    qsizetype nextCr = -1, nextLf = -1;
     qsizetype start = 0;
     while (start < size) {
-        qsizetype end = start;
-        while (end < size && m_text[end] != '\r' && m_text[end] != '\n')
-            ++end;
+        if (nextCr != size && nextCr < start)
+            nextCr = next('\r', start);
+        if (nextLf != size && nextLf < start)
+            nextLf = next('\n', start);
+        qsizetype end = std::min(nextCr, nextLf);
         m_lines.emplace_back(start, end - start);
-        if (end + 1 < size && m_text[end] == '\r' && m_text[end + 1] == '\n')
+        if (end + 1 < size && end == nextCr && text[end + 1] == '\n')
             ++end;
         start = end + 1;
     }

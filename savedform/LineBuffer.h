@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <vector>
 
@@ -11,10 +12,14 @@ public:
     void clear();
 
     // Appends the string and CR LF; a string with line breaks becomes several lines.
-    void add(const QByteArray &line);
+    void add(QByteArrayView line);
+    // The same for one line given in two pieces.
+    void add(QByteArrayView start, QByteArrayView rest);
 
     int count() const;
     QByteArray line(int index) const; // without its line break; empty past the last line
+    // The same line without a copy, valid until the text next changes.
+    QByteArrayView lineView(int index) const;
 
     const QByteArray &text() const { return m_text; }
     void setText(const QByteArray &text);

@@ -1,28 +1,29 @@
 #include "RecordFormat.h"
-#include "DeclarationForm.h"
+#include "DeclarationData.h"
 #include "Error.h"
 #include "FieldCatalogue.h"
 #include "LineBuffer.h"
-#include "TStringGrid.h"
 #include "Windows1250.h"
 
 #include <charconv>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace RecordFormat {
 
 namespace {
 
 // The text before and after the first separator; without one, nothing before and all after.
-std::pair<QByteArray, QByteArray> splitAtFirst(const QByteArray &text, char separator)
+std::pair<QByteArrayView, QByteArrayView> splitAtFirst(QByteArrayView text, char separator)
 {
     const qsizetype at = text.indexOf(separator);
     if (at < 0)
-        return {QByteArray(), text};
-    return {text.left(at), text.mid(at + 1)};
+        return {QByteArrayView(), text};
+    return {text.first(at), text.sliced(at + 1)};
 }
 
-int parseInteger(const QByteArray &text)
+int parseInteger(QByteArrayView text)
 {
     const char *first = text.constData();
     const char *last = first + text.size();
@@ -37,19 +38,19 @@ int parseInteger(const QByteArray &text)
 
 // A table line carries its cell as "[c,r]" before the text; the line is read as stored, so a
 // "$" in a cell's text survives.
-void restoreCell(const QByteArray &line, DeclarationForm &form)
+void restoreCell(QByteArrayView line, DeclarationData &form)
 {
     const qsizetype open = line.indexOf('[');
     const qsizetype close = line.indexOf(']');
     if (open < 0 || close < 0)
         return;
-    const QByteArray position = close > open ? line.mid(open + 1, close - open - 1) : QByteArray();
+    const QByteArrayView position = close > open ? line.sliced(open + 1, close - open - 1) : QByteArrayView();
     const auto [columnText, rowText] = splitAtFirst(position, ',');
     const int column = parseInteger(columnText);
     const int row = parseInteger(rowText);
-    if (column < 1 || column >= TStringGrid::ColCount || row < 1 || row >= TStringGrid::RowCount)
+    if (column < 1 || column >= FieldCatalogue::TableColumns || row < 1 || row >= FieldCatalogue::TableRows)
         return; // no save writes outside the data cells
-    form.setCell(column, row, Windows1250::decode(line.mid(close + 1)));
+    form.setCell(column, row, Windows1250::decode(line.sliced(close + 1)));
 }
 
 } // namespace
@@ -59,21 +60,36 @@ QByteArray marker()
     return QByteArrayLiteral("haj\xf3sk\xf6t\xf5");
 }
 
-void collect(const DeclarationForm &form, LineBuffer &collection, LineBuffer &output)
+void collect(const DeclarationData &form, LineBuffer &collection, LineBuffer &output)
 {
     collection.clear();
     output.clear();
-    const auto &fields = FieldCatalogue::fields();
-    for (int i = 0; i < int(fields.size()); ++i) {
-        const QByteArray name = fields[i].name.toLatin1() + '_';
-        if (fields[i].kind != FieldKind::Table) {
-            collection.add(name + Windows1250::encode(form.text(i)));
+    // What each line starts with: "name_", for the table "AdvStringGrid1_[c,r]" column by column.
+    static const std::vector<std::vector<QByteArray>> prefixes = [] {
+        std::vector<std::vector<QByteArray>> all;
+        for (const FieldSpec &field : FieldCatalogue::fields()) {
+            const QByteArray name = field.name.toLatin1() + '_';
+            std::vector<QByteArray> &lines = all.emplace_back();
+            if (field.kind != FieldKind::Table) {
+                lines.push_back(name);
+                continue;
+            }
+            for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+                for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+                    lines.push_back(name + '[' + QByteArray::number(c) + ',' + QByteArray::number(r) + ']');
+            }
+        }
+        return all;
+    }();
+    for (int i = 0; i < int(prefixes.size()); ++i) {
+        if (FieldCatalogue::fields()[i].kind != FieldKind::Table) {
+            collection.add(prefixes[i].front(), Windows1250::encode(form.text(i)));
             continue;
         }
-        for (int c = 1; c < TStringGrid::ColCount; ++c) {
-            for (int r = 1; r < TStringGrid::RowCount; ++r)
-                collection.add(name + '[' + QByteArray::number(c) + ',' + QByteArray::number(r) + ']' +
-                               Windows1250::encode(form.cell(c, r)));
+        int line = 0;
+        for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+            for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+                collection.add(prefixes[i][line++], Windows1250::encode(form.cell(c, r)));
         }
     }
 }
@@ -81,51 +97,55 @@ void collect(const DeclarationForm &form, LineBuffer &collection, LineBuffer &ou
 void filter(const LineBuffer &collection, LineBuffer &output)
 {
     output.add(marker());
-    QByteArray lastName;
+    QByteArrayView lastName;
     const int count = collection.count();
     for (int i = 0; i < count; ++i) {
-        const QByteArray line = collection.line(i);
+        const QByteArrayView line = collection.lineView(i);
         const qsizetype separator = line.indexOf('_');
         if (separator >= 0) {
             if (separator + 1 == line.size())
                 continue; // an empty text field
             output.add(line);
-            lastName = line.left(separator);
+            lastName = line.first(separator);
         } else if (!line.isEmpty()) {
-            output.add('$' + lastName + '_' + line);
+            output.add('$' + lastName.toByteArray() + '_', line);
         }
     }
 }
 
-void restore(const LineBuffer &output, DeclarationForm &form)
+void restore(const LineBuffer &output, DeclarationData &form)
 {
-    QByteArray lastName;
+    // The field of the last line that named one: a line without "_" after the first carries
+    // the rest of its value. None after a foreign record, whose continuation lines must not
+    // reach a field.
+    std::optional<int> lastField;
     const int count = output.count();
     for (int i = 1; i < count; ++i) {
-        const QByteArray stored = output.line(i);
-        QByteArray line = stored;
-        if (!line.contains('_') && i > 1)
-            line = lastName + '_' + line;
-        auto [name, value] = splitAtFirst(line, '_');
-        // "$" marks a continuation line before its name; in a value it is what the user typed.
-        name.replace('$', QByteArray());
-        const std::optional<int> index = FieldCatalogue::find(Windows1250::decode(name));
-        if (!index) {
-            lastName.clear(); // a foreign record: its continuation lines must not reach a field
-            continue;
+        const QByteArrayView stored = output.lineView(i);
+        std::optional<int> index;
+        QByteArrayView value = stored;
+        if (i > 1 && !stored.contains('_')) {
+            index = lastField;
+        } else {
+            const auto [name, afterName] = splitAtFirst(stored, '_');
+            value = afterName;
+            // "$" marks a continuation line before its name; in a value it is what the user typed.
+            index = name.contains('$') ? FieldCatalogue::find(QByteArrayView(name.toByteArray().replace('$', "")))
+                                       : FieldCatalogue::find(name);
         }
-        const FieldSpec &field = FieldCatalogue::fields()[*index];
-        if (field.kind == FieldKind::Table)
+        lastField = index;
+        if (!index)
+            continue;
+        if (FieldCatalogue::fields()[*index].kind == FieldKind::Table)
             restoreCell(stored, form);
         else
             form.setText(*index, Windows1250::decode(value));
-        lastName = field.name.toLatin1();
     }
 }
 
-bool checkAndRestore(const LineBuffer &output, DeclarationForm &form)
+bool checkAndRestore(const LineBuffer &output, DeclarationData &form)
 {
-    if (output.line(0) != marker())
+    if (output.lineView(0) != marker())
         return false;
     if (!output.text().endsWith("\r\n"))
         throw Error::invalidFileFormat();

@@ -24,7 +24,7 @@ QString askPassword(const char *caption, const char *prompt)
 
 } // namespace
 
-SavedFormCommands::SavedFormCommands(DeclarationForm &form, TForm3 &form3, TRijndael &cipher)
+SavedFormCommands::SavedFormCommands(DeclarationData &form, TForm3 &form3, TRijndael &cipher)
     : m_form(form), m_form3(form3), m_cipher(cipher)
 {
 }

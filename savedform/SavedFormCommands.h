@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-class DeclarationForm;
+class DeclarationData;
 class TForm3;
 class TRijndael;
 
@@ -11,7 +11,7 @@ class TRijndael;
 class SavedFormCommands
 {
 public:
-    SavedFormCommands(DeclarationForm &form, TForm3 &form3, TRijndael &cipher);
+    SavedFormCommands(DeclarationData &form, TForm3 &form3, TRijndael &cipher);
 
     // Where the file lives; the program's own directory unless set (tests use their own).
     void setDirectory(const QString &directory) { m_directory = directory; }
@@ -29,7 +29,7 @@ public:
     void readAndRestore(const QString &password);
 
 private:
-    DeclarationForm &m_form;
+    DeclarationData &m_form;
     TForm3 &m_form3;
     TRijndael &m_cipher;
     QString m_directory;

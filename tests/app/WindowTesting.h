@@ -3,7 +3,8 @@
 // and reading back what a save wrote.
 #include "DeclarationForm.h"
 #include "FieldCatalogue.h"
-#include "FormFixture.h"
+#include "DeclarationSnapshot.h"
+#include "InMemoryDeclaration.h"
 #include "FormScrollArea.h"
 #include "LineBuffer.h"
 #include "RecordFormat.h"
@@ -81,10 +82,10 @@ public:
         cipher.SetKeyFromPassword(Windows1250::encode(password));
         LineBuffer plaintext;
         plaintext.setText(cipher.DecryptText(file.readAll()));
-        FormFixture restored;
-        if (!RecordFormat::checkAndRestore(plaintext, restored.form))
+        InMemoryDeclaration restored;
+        if (!RecordFormat::checkAndRestore(plaintext, restored))
             return std::nullopt;
-        return snapshot(restored.form);
+        return snapshot(restored);
     }
 
 private:

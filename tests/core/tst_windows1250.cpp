@@ -25,6 +25,19 @@ private slots:
         QVERIFY(Windows1250::canEncode(text));
     }
 
+    // ASCII comes through as it is, alone (which skips the converter) and beside a letter that
+    // needs the converter.
+    void keepsAscii()
+    {
+        for (int byte = 0; byte < 0x80; ++byte) {
+            const QChar c(byte);
+            QCOMPARE(Windows1250::decode(QByteArray(1, char(byte))), QString(c));
+            QCOMPARE(Windows1250::encode(QString(c)), QByteArray(1, char(byte)));
+            QCOMPARE(Windows1250::decode(QByteArray("\xe9") + char(byte)), QString::fromUtf8("é") + c);
+            QCOMPARE(Windows1250::encode(QString::fromUtf8("é") + c), QByteArray("\xe9") + char(byte));
+        }
+    }
+
     void refusesCharactersOutsideTheCodePage_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,12 +1,17 @@
 #include "DeclarationPrinter.h"
+#include "AmountText.h"
+#include "DeclarationForm.h"
 #include "ErrorBox.h"
-#include "FakeDeclarationReader.h"
+#include "FieldCatalogue.h"
+#include "FormFixture.h"
+#include "InMemoryDeclaration.h"
 #include "PagePrinting.h"
 #include "PdfProbe.h"
 #include "PreviewDialog.h"
 #include "PreviewPages.h"
 #include "RegionalSettings.h"
 #include "ReportFixtures.h"
+#include "TNumEdit.h"
 
 #include <QAction>
 #include <QPrinter>
@@ -36,14 +41,16 @@ private slots:
     void previewShowsEachPageInItsOrientation();
     void printFromThePreviewPrintsThePreparedPages();
     void cancelledPrintDialogPrintsNothing();
+    void printOfTheWindow();
 
 private:
     void print();
     QString shownText(size_t page, int memo) const;
+    void setAmount(int group, int position, long double value);
 
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
     QTemporaryDir m_dir;
-    FakeDeclarationReader *m_reader = nullptr;
+    InMemoryDeclaration m_declaration;
     std::unique_ptr<DeclarationPrinter> m_printer;
     QStringList m_errors;
     const ErrorSinkForTesting m_errorSink{[this](const QString &message) { m_errors << message; }};
@@ -69,10 +76,9 @@ void TestDeclarationPrinter::initTestCase()
 
 void TestDeclarationPrinter::init()
 {
-    auto reader = std::make_unique<FakeDeclarationReader>();
-    m_reader = reader.get();
+    m_declaration = InMemoryDeclaration();
     m_printer = std::make_unique<DeclarationPrinter>(
-        std::move(reader), buildThreePages, [] { return WorkedExample; }, [] { return QDate(2024, 3, 5); });
+        m_declaration, buildThreePages, [] { return WorkedExample; }, [] { return QDate(2024, 3, 5); });
     m_errors.clear();
     m_previews = 0;
     m_shown.clear();
@@ -86,6 +92,11 @@ void TestDeclarationPrinter::print()
 QString TestDeclarationPrinter::shownText(size_t page, int memo) const
 {
     return texts(m_shown.at(page)).value(memo);
+}
+
+void TestDeclarationPrinter::setAmount(int group, int position, long double value)
+{
+    m_declaration.setText(FieldCatalogue::amountIndex(group, position), formatAmount(value, RegionalSettings::current()));
 }
 
 void TestDeclarationPrinter::firstPrintWithEmptyName()
@@ -103,7 +114,7 @@ void TestDeclarationPrinter::firstPrintWithEmptyName()
 
 void TestDeclarationPrinter::nameFormsTheIdentifier()
 {
-    m_reader->texts[Name] = QStringLiteral("A");
+    m_declaration.setText(Name, QStringLiteral("A"));
     print();
     QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833982"));
     QCOMPARE(dynamic_cast<TBarCodeView *>(m_printer->report().FindObject(u"barcode1"))->Text,
@@ -111,16 +122,16 @@ void TestDeclarationPrinter::nameFormsTheIdentifier()
     QCOMPARE(shownText(0, 3), QStringLiteral("(19833982)"));
     QCOMPARE(shownText(1, 4), QStringLiteral("(19833982)"));
     QCOMPARE(shownText(2, 1), QStringLiteral("(19833982)"));
-    m_reader->texts[Name] = QStringLiteral("AB");
+    m_declaration.setText(Name, QStringLiteral("AB"));
     print();
     QCOMPARE(shownText(0, 3), QStringLiteral("(198339C4)"));
 }
 
 void TestDeclarationPrinter::emptyNameKeepsThePreviousIdentifier()
 {
-    m_reader->texts[Name] = QStringLiteral("A");
+    m_declaration.setText(Name, QStringLiteral("A"));
     print();
-    m_reader->texts[Name].clear();
+    m_declaration.setText(Name, QString());
     print();
     QCOMPARE(m_previews, 2);
     QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833982"));
@@ -131,18 +142,18 @@ void TestDeclarationPrinter::emptyNameKeepsThePreviousIdentifier()
 
 void TestDeclarationPrinter::blanksCountAsAName()
 {
-    m_reader->texts[Name] = QStringLiteral(" ");
+    m_declaration.setText(Name, QStringLiteral(" "));
     print();
     QCOMPARE(m_printer->printIdentifier(), QStringLiteral("19833940"));
 }
 
 void TestDeclarationPrinter::valuesOfTheDeclarationReachThePages()
 {
-    m_reader->texts[Name] = QString::fromUtf8("Kovács Éva");
-    m_reader->setAmount(1, 1, 100000);
-    m_reader->setAmount(1, 9, 150000);
-    m_reader->setAmount(2, 9, 0.5L);
-    m_reader->setPeople(4);
+    m_declaration.setText(Name, QString::fromUtf8("Kovács Éva"));
+    setAmount(1, 1, 100000);
+    setAmount(1, 9, 150000);
+    setAmount(2, 9, 0.5L);
+    m_declaration.setText(*FieldCatalogue::find(u"PBNumEdit1"), QStringLiteral("4"));
     print();
     QCOMPARE(shownText(0, 0), QString::fromUtf8("Kovács Éva"));
     QCOMPARE(shownText(0, 1), QStringLiteral("2024. 03. 05."));
@@ -156,10 +167,10 @@ void TestDeclarationPrinter::valuesOfTheDeclarationReachThePages()
 
 void TestDeclarationPrinter::conversionErrorShowsOneErrorAndNoPreview()
 {
-    m_reader->texts[Name] = QStringLiteral("A");
+    m_declaration.setText(Name, QStringLiteral("A"));
     print();
     QCOMPARE(m_previews, 1);
-    m_reader->setUnparsable(FieldCatalogue::amountIndex(4, 9), QStringLiteral("1,2,3"));
+    m_declaration.setText(FieldCatalogue::amountIndex(4, 9), QStringLiteral("1,2,3"));
     print();
     QCOMPARE(m_previews, 1);
     QCOMPARE(m_errors, QStringList({QStringLiteral("'1,2,3' is not a valid floating point value")}));
@@ -270,10 +281,10 @@ void TestDeclarationPrinter::printFromThePreviewPrintsThePreparedPages()
     const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
         QVERIFY(QTest::qWaitForWindowActive(&preview));
         // The fields change while the preview is open: the print keeps the prepared pages.
-        m_reader->texts[Name] = QStringLiteral("Changed");
+        m_declaration.setText(Name, QStringLiteral("Changed"));
         QTest::keyClick(&preview, Qt::Key_P, Qt::ControlModifier);
     });
-    m_reader->texts[Name] = QStringLiteral("Nagy Béla");
+    m_declaration.setText(Name, QStringLiteral("Nagy Béla"));
     print();
     QVERIFY(m_errors.isEmpty());
     QCOMPARE(copies, 1);
@@ -305,6 +316,36 @@ void TestDeclarationPrinter::cancelledPrintDialogPrintsNothing()
     print();
     QCOMPARE(asked, 1);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancelled.pdf"))));
+}
+
+// The print command reads the window's own fields.
+void TestDeclarationPrinter::printOfTheWindow()
+{
+    FormFixture fields;
+    DeclarationForm &form = fields.form;
+    DeclarationPrinter printer(form, buildThreePages);
+    QStringList shown;
+    const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &) {
+        for (const PreparedPage &page : printer.report().preparedPages())
+            shown << texts(page);
+    });
+    form.setText(Name, QStringLiteral("A"));
+    form.numEdit(FieldCatalogue::amountIndex(1, 1))->setText(QStringLiteral("150000"));
+    form.setText(*FieldCatalogue::find(u"PBNumEdit1"), QStringLiteral("4"));
+    guarded([&] { printer.Nyomtats1Click(&m_window); });
+    QVERIFY(m_errors.isEmpty());
+    QVERIFY(shown.contains(QStringLiteral("150000")));
+    QVERIFY(shown.contains(QStringLiteral("(%1)").arg(printer.printIdentifier())));
+    QCOMPARE(printer.printIdentifier().right(2), QStringLiteral("82"));
+
+    shown.clear();
+    // An amount that does not parse also fails its group's live total.
+    form.numEdit(FieldCatalogue::amountIndex(3, 1))->setText(QStringLiteral("12a"));
+    m_errors.clear();
+    guarded([&] { printer.Nyomtats1Click(&m_window); });
+    QVERIFY(shown.isEmpty());
+    QCOMPARE(m_errors, QStringList({QStringLiteral("'12a' is not a valid floating point value")}));
+    QCOMPARE(form.numEdit(FieldCatalogue::amountIndex(3, 1))->text(), QStringLiteral("12a")); // unchanged
 }
 
 QTEST_MAIN(TestDeclarationPrinter)

@@ -1,9 +1,8 @@
 #include "ExpectedError.h"
 #include "FieldCatalogue.h"
-#include "FormFixture.h"
+#include "InMemoryDeclaration.h"
 #include "LineBuffer.h"
 #include "RecordFormat.h"
-#include "TStringGrid.h"
 #include "Windows1250.h"
 
 #include <QTest>
@@ -36,10 +35,10 @@ class TestRecordFormat : public QObject
 {
     Q_OBJECT
 private:
-    LineBuffer saved(const DeclarationForm &form)
+    LineBuffer saved(const DeclarationData &declaration)
     {
         LineBuffer collection, output;
-        RecordFormat::collect(form, collection, output);
+        RecordFormat::collect(declaration, collection, output);
         RecordFormat::filter(collection, output);
         return output;
     }
@@ -53,10 +52,10 @@ private slots:
 
     void collectWalksComponentOrder()
     {
-        FormFixture f;
+        InMemoryDeclaration f;
         LineBuffer collection, output;
         output.add("left over");
-        RecordFormat::collect(f.form, collection, output);
+        RecordFormat::collect(f, collection, output);
         QCOMPARE(output.count(), 0);
         QCOMPARE(collection.count(), 8 + 100 + 40);
         QCOMPARE(collection.line(0), QByteArray("Edit1_"));
@@ -72,16 +71,16 @@ private slots:
 
     void typicalPlaintext()
     {
-        FormFixture f;
-        f.form.setText(indexOf("Edit1"), QStringLiteral("Kiss Anna"));
-        f.form.setText(indexOf("PBNumEdit1"), QStringLiteral("1"));
-        f.form.setCell(1, 1, QString::fromUtf8("Kiss Béla"));
-        f.form.setCell(2, 1, QString::fromUtf8("Pécs"));
-        f.form.setText(indexOf("Edit5"), QStringLiteral("123456789"));
-        f.form.setText(indexOf("PBNumEdit2"), QStringLiteral("150000"));
-        f.form.setText(indexOf("PBNumEdit10"), QStringLiteral("150000"));
+        InMemoryDeclaration f;
+        f.setText(indexOf("Edit1"), QStringLiteral("Kiss Anna"));
+        f.setText(indexOf("PBNumEdit1"), QStringLiteral("1"));
+        f.setCell(1, 1, QString::fromUtf8("Kiss Béla"));
+        f.setCell(2, 1, QString::fromUtf8("Pécs"));
+        f.setText(indexOf("Edit5"), QStringLiteral("123456789"));
+        f.setText(indexOf("PBNumEdit2"), QStringLiteral("150000"));
+        f.setText(indexOf("PBNumEdit10"), QStringLiteral("150000"));
 
-        const LineBuffer out = saved(f.form);
+        const LineBuffer out = saved(f);
         QCOMPARE(out.count(), 143);
         QCOMPARE(out.line(0), RecordFormat::marker());
         QCOMPARE(out.line(1), QByteArray("Edit1_Kiss Anna"));
@@ -116,42 +115,42 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QByteArray, line);
         QFETCH(QString, restored);
-        FormFixture source;
-        source.form.setText(indexOf("Edit1"), value);
-        const LineBuffer out = saved(source.form);
+        InMemoryDeclaration source;
+        source.setText(indexOf("Edit1"), value);
+        const LineBuffer out = saved(source);
         QCOMPARE(out.line(1), line);
 
-        FormFixture target;
-        RecordFormat::restore(out, target.form);
-        QCOMPARE(target.form.text(indexOf("Edit1")), restored);
+        InMemoryDeclaration target;
+        RecordFormat::restore(out, target);
+        QCOMPARE(target.text(indexOf("Edit1")), restored);
     }
 
     void cellKeepsDollarAndUnderscore()
     {
-        FormFixture source;
-        source.form.setCell(3, 7, QStringLiteral("5$ _x_"));
-        source.form.setText(indexOf("PBNumEdit47"), QStringLiteral("12,5"));
-        const LineBuffer out = saved(source.form);
-        FormFixture target;
-        target.form.setCell(3, 8, QStringLiteral("emptied by the load"));
-        RecordFormat::restore(out, target.form);
-        QCOMPARE(target.form.cell(3, 7), QStringLiteral("5$ _x_"));
-        QCOMPARE(target.form.cell(3, 8), QString());
-        QCOMPARE(target.form.text(indexOf("PBNumEdit47")), QStringLiteral("12,5"));
+        InMemoryDeclaration source;
+        source.setCell(3, 7, QStringLiteral("5$ _x_"));
+        source.setText(indexOf("PBNumEdit47"), QStringLiteral("12,5"));
+        const LineBuffer out = saved(source);
+        InMemoryDeclaration target;
+        target.setCell(3, 8, QStringLiteral("emptied by the load"));
+        RecordFormat::restore(out, target);
+        QCOMPARE(target.cell(3, 7), QStringLiteral("5$ _x_"));
+        QCOMPARE(target.cell(3, 8), QString());
+        QCOMPARE(target.text(indexOf("PBNumEdit47")), QStringLiteral("12,5"));
     }
 
     void multiLineValue()
     {
-        FormFixture source;
-        source.form.setText(indexOf("Edit3"), QStringLiteral("first\nsecond"));
-        const LineBuffer out = saved(source.form);
+        InMemoryDeclaration source;
+        source.setText(indexOf("Edit3"), QStringLiteral("first\nsecond"));
+        const LineBuffer out = saved(source);
         QCOMPARE(out.line(1), QByteArray("Edit3_first"));
         QCOMPARE(out.line(2), QByteArray("$Edit3_second"));
         QCOMPARE(out.line(3), QByteArray("PBNumEdit1_0"));
 
-        FormFixture target;
-        RecordFormat::restore(out, target.form);
-        QCOMPARE(target.form.text(indexOf("Edit3")), QStringLiteral("second"));
+        InMemoryDeclaration target;
+        RecordFormat::restore(out, target);
+        QCOMPARE(target.text(indexOf("Edit3")), QStringLiteral("second"));
     }
 
     void filterDropsEmptyLinesAndKeepsTheLastName()
@@ -166,31 +165,31 @@ private slots:
 
     void restoreAppliesInOrderAndByName()
     {
-        FormFixture f;
-        f.form.setText(indexOf("Edit2"), QStringLiteral("kept"));
-        f.form.setText(indexOf("Edit4"), QStringLiteral("kept too"));
-        RecordFormat::restore(plaintext({"edit1_x", "y", "EDIT3_upper", "Edit4_", "PBNumEdit5_7"}), f.form);
-        QCOMPARE(f.form.text(indexOf("Edit1")), QStringLiteral("y")); // completed as Edit1
-        QCOMPARE(f.form.text(indexOf("Edit2")), QStringLiteral("kept"));
-        QCOMPARE(f.form.text(indexOf("Edit3")), QStringLiteral("upper"));
-        QCOMPARE(f.form.text(indexOf("Edit4")), QString());
-        QCOMPARE(f.form.text(indexOf("PBNumEdit5")), QStringLiteral("7"));
+        InMemoryDeclaration f;
+        f.setText(indexOf("Edit2"), QStringLiteral("kept"));
+        f.setText(indexOf("Edit4"), QStringLiteral("kept too"));
+        RecordFormat::restore(plaintext({"edit1_x", "y", "EDIT3_upper", "Edit4_", "PBNumEdit5_7"}), f);
+        QCOMPARE(f.text(indexOf("Edit1")), QStringLiteral("y")); // completed as Edit1
+        QCOMPARE(f.text(indexOf("Edit2")), QStringLiteral("kept"));
+        QCOMPARE(f.text(indexOf("Edit3")), QStringLiteral("upper"));
+        QCOMPARE(f.text(indexOf("Edit4")), QString());
+        QCOMPARE(f.text(indexOf("PBNumEdit5")), QStringLiteral("7"));
     }
 
     void foreignLinesAreSkipped()
     {
-        FormFixture f;
-        f.form.setText(indexOf("Edit1"), QStringLiteral("before"));
+        InMemoryDeclaration f;
+        f.setText(indexOf("Edit1"), QStringLiteral("before"));
         RecordFormat::restore(plaintext({"no separator", "Edit2_two", "Unknown_value", "continued", "_empty name",
                                          "Edit10_x", "$Edit5_five"}),
-                              f.form);
-        QCOMPARE(f.form.text(indexOf("Edit1")), QStringLiteral("before"));
-        QCOMPARE(f.form.text(indexOf("Edit2")), QStringLiteral("two"));
-        QCOMPARE(f.form.text(indexOf("Edit5")), QStringLiteral("five"));
+                              f);
+        QCOMPARE(f.text(indexOf("Edit1")), QStringLiteral("before"));
+        QCOMPARE(f.text(indexOf("Edit2")), QStringLiteral("two"));
+        QCOMPARE(f.text(indexOf("Edit5")), QStringLiteral("five"));
         for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i) {
             const QString name = FieldCatalogue::fields()[i].name;
             if (name != QLatin1String("Edit2") && name != QLatin1String("Edit5") && name != QLatin1String("Edit1"))
-                QVERIFY2(!f.form.text(i).contains(QLatin1String("continued")), qPrintable(name));
+                QVERIFY2(!f.text(i).contains(QLatin1String("continued")), qPrintable(name));
         }
     }
 
@@ -218,55 +217,55 @@ private slots:
     {
         QFETCH(QByteArray, line);
         QFETCH(QString, error);
-        FormFixture f;
-        const QString header = f.form.cell(1, 0);
+        InMemoryDeclaration f;
+        const QString header = f.cell(1, 0);
         const LineBuffer buffer = plaintext({"Edit1_before", line, "Edit2_after"});
-        QCOMPARE(errorOf([&] { RecordFormat::restore(buffer, f.form); }), error);
-        QCOMPARE(f.form.text(indexOf("Edit1")), QStringLiteral("before"));
-        QCOMPARE(f.form.text(indexOf("Edit2")), error.isEmpty() ? QStringLiteral("after") : QString());
-        QCOMPARE(f.form.cell(1, 0), header);
-        QCOMPARE(f.form.cell(0, 1), QStringLiteral("1."));
-        for (int c = 1; c < TStringGrid::ColCount; ++c) {
-            for (int r = 1; r < TStringGrid::RowCount; ++r)
-                QCOMPARE(f.form.cell(c, r), QString());
+        QCOMPARE(errorOf([&] { RecordFormat::restore(buffer, f); }), error);
+        QCOMPARE(f.text(indexOf("Edit1")), QStringLiteral("before"));
+        QCOMPARE(f.text(indexOf("Edit2")), error.isEmpty() ? QStringLiteral("after") : QString());
+        QCOMPARE(f.cell(1, 0), header);
+        QCOMPARE(f.cell(0, 1), QStringLiteral("1."));
+        for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+            for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+                QCOMPARE(f.cell(c, r), QString());
         }
     }
 
     void tableLineSetsItsCell()
     {
-        FormFixture f;
-        RecordFormat::restore(plaintext({"AdvStringGrid1_[4,10]last", "advstringgrid1_[+2,01]padded"}), f.form);
-        QCOMPARE(f.form.cell(4, 10), QStringLiteral("last"));
-        QCOMPARE(f.form.cell(2, 1), QStringLiteral("padded"));
+        InMemoryDeclaration f;
+        RecordFormat::restore(plaintext({"AdvStringGrid1_[4,10]last", "advstringgrid1_[+2,01]padded"}), f);
+        QCOMPARE(f.cell(4, 10), QStringLiteral("last"));
+        QCOMPARE(f.cell(2, 1), QStringLiteral("padded"));
     }
 
     void saveAndRestoreAFullForm()
     {
-        FormFixture source;
+        InMemoryDeclaration source;
         const auto &fields = FieldCatalogue::fields();
         for (int i = 0; i < int(fields.size()); ++i) {
             if (fields[i].kind == FieldKind::Text)
-                source.form.setText(i, QString::fromUtf8("érték %1 ő").arg(i));
+                source.setText(i, QString::fromUtf8("érték %1 ő").arg(i));
             else if (fields[i].kind == FieldKind::Amount)
-                source.form.setText(i, QString::number(i * 1000 + 1));
+                source.setText(i, QString::number(i * 1000 + 1));
         }
-        for (int c = 1; c < TStringGrid::ColCount; ++c) {
-            for (int r = 1; r < TStringGrid::RowCount; ++r)
-                source.form.setCell(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
+        for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+            for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+                source.setCell(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
         }
-        const LineBuffer out = saved(source.form);
+        const LineBuffer out = saved(source);
         QCOMPARE(out.count(), 1 + 8 + 100 + 40);
 
-        FormFixture target;
-        RecordFormat::restore(out, target.form);
+        InMemoryDeclaration target;
+        RecordFormat::restore(out, target);
         for (int i = 0; i < int(fields.size()); ++i)
-            QCOMPARE(target.form.text(i), source.form.text(i));
-        for (int c = 1; c < TStringGrid::ColCount; ++c) {
-            for (int r = 1; r < TStringGrid::RowCount; ++r)
-                QCOMPARE(target.form.cell(c, r), source.form.cell(c, r));
+            QCOMPARE(target.text(i), source.text(i));
+        for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+            for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+                QCOMPARE(target.cell(c, r), source.cell(c, r));
         }
     }
 };
 
-QTEST_MAIN(TestRecordFormat)
+QTEST_GUILESS_MAIN(TestRecordFormat)
 #include "tst_recordformat.moc"

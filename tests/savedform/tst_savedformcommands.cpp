@@ -1,7 +1,8 @@
 #include "DialogScript.h"
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
-#include "FormFixture.h"
+#include "DeclarationSnapshot.h"
+#include "InMemoryDeclaration.h"
 #include "IntlDialogs.h"
 #include "RecordFormat.h"
 #include "RegionalSettings.h"
@@ -83,11 +84,11 @@ private:
     struct Program
     {
         explicit Program(const QString &directory) { commands.setDirectory(directory); }
-        FormFixture fixture;
+        InMemoryDeclaration declaration;
         TForm3 form3;
         TRijndael cipher;
-        SavedFormCommands commands{fixture.form, form3, cipher};
-        DeclarationForm &form() { return fixture.form; }
+        SavedFormCommands commands{declaration, form3, cipher};
+        DeclarationData &form() { return declaration; }
     };
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -118,7 +119,7 @@ private:
         return texts;
     }
 
-    void fill(DeclarationForm &form)
+    void fill(DeclarationData &form)
     {
         form.setText(indexOf("Edit1"), QString::fromUtf8("Kiss Anna"));
         form.setText(indexOf("Edit3"), QString::fromUtf8("  Kökényvára, Fő utca 1_a"));
@@ -470,10 +471,10 @@ private slots:
 
     void fileLivesBesideTheProgram()
     {
-        FormFixture fixture;
+        InMemoryDeclaration declaration;
         TForm3 form3;
         TRijndael cipher;
-        SavedFormCommands commands(fixture.form, form3, cipher);
+        SavedFormCommands commands(declaration, form3, cipher);
         const QString expected = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KTV3815.txt"));
         QCOMPARE(commands.filePath(), expected);
         const QString working = QDir::currentPath();

@@ -1,6 +1,6 @@
-#include "DeclarationReader.h"
 #include "FieldCatalogue.h"
 #include "Fonts.h"
+#include "InMemoryDeclaration.h"
 #include "Page1.h"
 #include "PagePrinting.h"
 #include "PageUnits.h"
@@ -11,7 +11,6 @@
 #include "ReportTemplates.h"
 #include "TReport.h"
 
-#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,37 +19,16 @@
 
 namespace {
 
-// A declaration held in memory: every amount field shows "0" until set.
-class MemoryDeclaration : public DeclarationReader
+int field(const char *name)
 {
-public:
-    QString text(int index) const override
-    {
-        const bool amount = FieldCatalogue::fields()[index].kind == FieldKind::Amount;
-        return m_texts.value(index, amount ? QStringLiteral("0") : QString());
-    }
-    QString cell(int column, int row) const override { return m_cells.value({column, row}); }
-    long double value(int index) const override { return m_values.value(index, 0); }
+    return *FieldCatalogue::find(QString::fromLatin1(name));
+}
 
-    void setText(const char *field, const QString &text) { m_texts[index(field)] = text; }
-    void setAmount(const char *field, long double value)
-    {
-        m_values[index(field)] = value;
-        m_texts[index(field)] = QString::number(double(value));
-    }
-    void setRow(int row, const QStringList &cells)
-    {
-        for (int column = 1; column <= cells.size(); ++column)
-            m_cells[{column, row}] = cells[column - 1];
-    }
-
-private:
-    static int index(const char *field) { return *FieldCatalogue::find(QString::fromLatin1(field)); }
-
-    QHash<int, QString> m_texts;
-    QHash<int, long double> m_values;
-    QHash<QPair<int, int>, QString> m_cells;
-};
+void setRow(InMemoryDeclaration &declaration, int row, const QStringList &cells)
+{
+    for (int column = 1; column <= cells.size(); ++column)
+        declaration.setCell(column, row, cells[column - 1]);
+}
 
 const QDate PrintDate(2024, 3, 15);
 const QString PrintDateText = QStringLiteral("2024. 03. 15.");
@@ -61,7 +39,7 @@ const QString Identifier = QStringLiteral("19833982");
 class Printout
 {
 public:
-    Printout(MemoryDeclaration declaration, const QString &identifier)
+    Printout(InMemoryDeclaration declaration, const QString &identifier)
         : m_declaration(std::move(declaration)), m_identifier(identifier),
           m_provider(m_declaration, m_identifier, [] { return PrintDate; })
     {
@@ -108,7 +86,7 @@ public:
     }
 
 private:
-    MemoryDeclaration m_declaration;
+    InMemoryDeclaration m_declaration;
     QString m_identifier;
     PrintValueProvider m_provider;
     TReport m_report{ReportFixtures::logError};
@@ -144,27 +122,30 @@ QStringList amounts(std::initializer_list<const char *> values)
     return pieces;
 }
 
-MemoryDeclaration filledDeclaration()
+InMemoryDeclaration filledDeclaration()
 {
-    MemoryDeclaration declaration;
-    declaration.setText("Edit1", QStringLiteral("Kovács Éva"));
-    declaration.setText("Edit2", QStringLiteral("Nagy Éva"));
-    declaration.setText("Edit3", QStringLiteral("Kökényvára, Fő utca 1."));
-    declaration.setText("Edit4", QStringLiteral("Kökényvára, Rózsa utca 7."));
-    declaration.setText("Edit5", QStringLiteral("123456789"));
-    declaration.setText("Edit6", QStringLiteral("8123456789"));
-    declaration.setText("Edit7", QStringLiteral("Kiss Péter [gondnok]"));
-    declaration.setText("Edit8", QStringLiteral("Szeged, Tisza Lajos körút 3."));
-    declaration.setAmount("PBNumEdit1", 4);
-    declaration.setRow(1, {"Kovács Péter", "Szeged", "1970. 01. 02.", "Tóth Anna"});
-    declaration.setRow(2, {"Kovács Anna", "Kökényvára", "2005. 05. 05.", "Nagy Éva"});
-    // Income group 1: the applicant and member a.; group 9, the personal income tax.
-    declaration.setAmount("PBNumEdit2", 120000);
-    declaration.setAmount("PBNumEdit3", 60000);
-    declaration.setAmount("PBNumEdit10", 180000);
-    declaration.setAmount("PBNumEdit74", 20000);
-    declaration.setAmount("PBNumEdit75", 10000);
-    declaration.setAmount("PBNumEdit82", 30000);
+    const std::pair<const char *, const char *> texts[] = {
+        {"Edit1", "Kovács Éva"},
+        {"Edit2", "Nagy Éva"},
+        {"Edit3", "Kökényvára, Fő utca 1."},
+        {"Edit4", "Kökényvára, Rózsa utca 7."},
+        {"Edit5", "123456789"},
+        {"Edit6", "8123456789"},
+        {"Edit7", "Kiss Péter [gondnok]"},
+        {"Edit8", "Szeged, Tisza Lajos körút 3."},
+        {"PBNumEdit1", "4"},
+        // Income group 1: the applicant and member a.; group 9, the personal income tax. The
+        // groups' totals follow.
+        {"PBNumEdit2", "120000"},
+        {"PBNumEdit3", "60000"},
+        {"PBNumEdit74", "20000"},
+        {"PBNumEdit75", "10000"},
+    };
+    InMemoryDeclaration declaration;
+    for (const auto &[name, text] : texts)
+        declaration.setText(field(name), QString::fromUtf8(text));
+    setRow(declaration, 1, {"Kovács Péter", "Szeged", "1970. 01. 02.", "Tóth Anna"});
+    setRow(declaration, 2, {"Kovács Anna", "Kökényvára", "2005. 05. 05.", "Nagy Éva"});
     return declaration;
 }
 
@@ -261,7 +242,7 @@ private slots:
 
     void emptyDeclaration()
     {
-        const Printout printout{MemoryDeclaration(), QString()};
+        const Printout printout{InMemoryDeclaration(), QString()};
         const QStringList page2 = printout.pageLines(2);
         int zeros = 0;
         for (const QString &line : page2)
