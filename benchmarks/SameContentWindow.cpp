@@ -1,5 +1,6 @@
 #include "SameContentWindow.h"
 #include "FieldCatalogue.h"
+#include "Fonts.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -12,15 +13,6 @@
 #include <array>
 
 namespace {
-
-QFont fontOf(const char *family, int pixelHeight, bool bold = false, bool italic = false)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 QFrame *panel(QWidget *parent, QRect geometry)
 {
@@ -39,19 +31,19 @@ QLabel *label(QWidget *parent, const QString &text, QPoint pos, const QFont &lab
     return label;
 }
 
-void labels(QWidget *parent, const std::vector<LabelSpec> &specs)
+void label(QWidget *parent, const LabelSpec &caption)
 {
-    for (const LabelSpec &spec : specs)
-        label(parent, spec.text, spec.pos, fontOf("Arial", 15, false, spec.style == LabelStyle::SubCaption));
+    const int style = caption.style == LabelStyle::SubCaption ? Fonts::Italic : Fonts::Regular;
+    label(parent, caption.text, caption.pos, Fonts::byPixelHeight(QStringLiteral("Arial"), 15, style));
 }
 
-QGroupBox *box(QWidget *parent, const BoxSpec &spec)
+QGroupBox *box(QWidget *parent, const BoxSpec &layout)
 {
-    auto *box = new QGroupBox(spec.caption, parent);
-    box->setFont(fontOf("Arial", 13, true));
-    box->setGeometry(spec.geometry);
-    if (spec.subCaption)
-        labels(box, {*spec.subCaption});
+    auto *box = new QGroupBox(layout.caption, parent);
+    box->setFont(Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold));
+    box->setGeometry(layout.geometry);
+    if (layout.subCaption)
+        label(box, *layout.subCaption);
     return box;
 }
 
@@ -70,22 +62,24 @@ SameContentWindow::SameContentWindow()
     QFrame *content = panel(client, FieldCatalogue::contentPanel());
     client->setMinimumHeight(content->geometry().bottom() + 1);
     for (const TitleSpec &title : FieldCatalogue::titles())
-        label(content, title.text, title.geometry.topLeft(), fontOf("Arial", 27, true));
+        label(content, title.text, title.geometry.topLeft(), Fonts::byPixelHeight(QStringLiteral("Arial"), 27, Fonts::Bold));
 
     std::array<QWidget *, 3> sections{};
     for (size_t s = 0; s < sections.size(); ++s) {
-        const SectionSpec &spec = FieldCatalogue::sections()[s];
-        sections[s] = panel(content, spec.geometry);
-        label(sections[s], spec.caption, spec.barGeometry.topLeft(), fontOf("Arial", 13, true));
+        const SectionSpec &section = FieldCatalogue::sections()[s];
+        sections[s] = panel(content, section.geometry);
+        label(sections[s], section.caption, section.barGeometry.topLeft(),
+              Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold));
     }
     std::vector<QWidget *> groupBoxes;
-    for (const BoxSpec &spec : FieldCatalogue::incomeGroups())
-        groupBoxes.push_back(box(sections[spec.section - 1], spec));
+    for (const BoxSpec &group : FieldCatalogue::incomeGroups())
+        groupBoxes.push_back(box(sections[group.section - 1], group));
 
-    const QFont fieldFont = fontOf("MS Sans Serif", 11);
+    const QFont fieldFont = Fonts::byPixelHeight(QStringLiteral("MS Sans Serif"), 11);
     for (const FieldSpec &field : FieldCatalogue::fields()) {
         QWidget *container = field.group ? groupBoxes[field.group - 1] : sections[0];
-        labels(container, field.labels);
+        for (const LabelSpec &caption : field.labels)
+            label(container, caption);
         QWidget *widget = nullptr;
         if (field.kind == FieldKind::Table) {
             auto *table = new QTableWidget(FieldCatalogue::TableRows - 1, FieldCatalogue::TableColumns - 1,
@@ -94,7 +88,7 @@ SameContentWindow::SameContentWindow()
             for (int c = 1; c < FieldCatalogue::TableColumns; ++c)
                 headings << FieldCatalogue::tableHeader(c, 0);
             table->setHorizontalHeaderLabels(headings);
-            table->setFont(fontOf("Tahoma", 11));
+            table->setFont(Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11));
             widget = table;
         } else {
             auto *edit = new QLineEdit(container);

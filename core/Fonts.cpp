@@ -7,17 +7,10 @@
 namespace Fonts {
 
 namespace {
-// Whether the system has the family itself. Looked up in the list of families: hasFamily first
-// has fontconfig resolve the name as an alias, which costs start-up time for every family asked.
-bool installed(const QString &family)
-{
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-}
-
 // Wine's free versions of Tahoma and MS Sans Serif; they are not on the font path.
-void addWineFont(const QString &family, const QStringList &files)
+void addWineFont(const QStringList &systemFamilies, const QString &family, const QStringList &files)
 {
-    if (installed(family))
+    if (systemFamilies.contains(family, Qt::CaseInsensitive))
         return; // the real font wins
     for (const QString &file : files) {
         const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
@@ -29,16 +22,19 @@ void addWineFont(const QString &family, const QStringList &files)
 
 void installLookAlikes()
 {
+    // The families the system has, asked once. Not QFontDatabase::hasFamily: it first has
+    // fontconfig resolve each name as an alias, which costs start-up time for every family asked.
+    const QStringList systemFamilies = QFontDatabase::families();
     // Franklin Gothic Medium has no free metric copy; Libre Franklin Medium comes with the program.
-    if (!installed(QStringLiteral("Franklin Gothic Medium")))
+    if (!systemFamilies.contains(QStringLiteral("Franklin Gothic Medium"), Qt::CaseInsensitive))
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LibreFranklin-Medium.ttf"));
     // Only the regular face: Wine's bold Tahoma has regular-weight strokes, so Qt emboldens the
     // regular face instead, which reads as bold on screen and on paper.
-    addWineFont(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf")});
+    addWineFont(systemFamilies, QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf")});
     // Wine's MS Sans Serif holds bitmaps of 13, 16 and 20 px only, which a scaled screen would
     // draw small and spread out; there its scalable successor Tahoma stands in for it.
     if (qApp->devicePixelRatio() == 1.0)
-        addWineFont(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
+        addWineFont(systemFamilies, QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
 
     // Substitutes are used only when the named family itself is missing.
     QFont::insertSubstitutions(QStringLiteral("Arial"),

@@ -139,8 +139,6 @@ QString formatAmount(long double value, const RegionalSettings &settings)
 {
     if (std::isnan(value))
         return QStringLiteral("NAN");
-    if (value == 0)
-        return QStringLiteral("0"); // also -0; every new amount field shows it: no need to expand digits
     const bool negative = std::signbit(value);
     if (std::isinf(value))
         return negative ? QStringLiteral("-INF") : QStringLiteral("INF");

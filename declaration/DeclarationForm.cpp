@@ -19,12 +19,12 @@ QFont groupBoxFont()
     return Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold);
 }
 
-TGroupBox *groupBox(QWidget *parent, const BoxSpec &spec)
+TGroupBox *groupBox(QWidget *parent, const BoxSpec &layout)
 {
-    auto *box = new TGroupBox(spec.caption, parent);
-    box->setObjectName(QStringLiteral("GroupBox%1").arg(spec.number));
+    auto *box = new TGroupBox(layout.caption, parent);
+    box->setObjectName(QStringLiteral("GroupBox%1").arg(layout.number));
     box->setFont(groupBoxFont());
-    box->setGeometry(spec.geometry);
+    box->setGeometry(layout.geometry);
     return box;
 }
 

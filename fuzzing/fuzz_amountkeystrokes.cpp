@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -64,8 +65,8 @@ bool mayBeBeyondRange(const QRegularExpressionMatch &match, const RegionalSettin
     if (match.hasCaptured(3))
         return true;
     const QString integer = match.captured(2).section(settings.decimalSeparator, 0, 0);
-    const qsizetype firstSignificant = integer.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
-    return firstSignificant >= 0 && integer.size() - firstSignificant > 4932;
+    const auto firstSignificant = std::find_if(integer.begin(), integer.end(), [](QChar c) { return c != u'0'; });
+    return integer.end() - firstSignificant > 4932;
 }
 
 void checkText(const QString &text, const RegionalSettings &settings)

@@ -383,10 +383,10 @@ private slots:
     {
         // Amount fields sit in group boxes whose caption font is Arial bold: none may inherit it.
         QFETCH(int, index);
-        const FieldSpec &spec = FieldCatalogue::fields()[index];
+        const FieldSpec &field = FieldCatalogue::fields()[index];
         const QFont font = m_form->declaration().widget(index)->font();
-        QCOMPARE(font.family(), spec.font.family);
-        QCOMPARE(font.pixelSize(), spec.font.pixelHeight);
+        QCOMPARE(font.family(), field.font.family);
+        QCOMPARE(font.pixelSize(), field.font.pixelHeight);
         QVERIFY(!font.bold());
         QVERIFY(!font.italic());
     }
