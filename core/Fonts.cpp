@@ -3,10 +3,25 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
+#include <algorithm>
 
 namespace Fonts {
 
 namespace {
+// Each named family and the families that stand in for it where it is missing, best first.
+struct LookAlikes
+{
+    QString named;
+    QStringList standIns;
+};
+
+QHash<QString, QString> &drawnFamilies()
+{
+    static QHash<QString, QString> families;
+    return families;
+}
+
 // Wine's free versions of Tahoma and MS Sans Serif; they are not on the font path.
 void addWineFont(const QStringList &systemFamilies, const QString &family, const QStringList &files)
 {
@@ -36,20 +51,38 @@ void installLookAlikes()
     if (qApp->devicePixelRatio() == 1.0)
         addWineFont(systemFamilies, QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
 
-    // Substitutes are used only when the named family itself is missing.
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Franklin Gothic Medium"),
-                               {QStringLiteral("Libre Franklin Medium"), QStringLiteral("Liberation Sans")});
+    // Settled here rather than left to QFont::insertSubstitutions: Qt asks fontconfig for the
+    // fallbacks of a family it cannot find, and of every family with substitutes, at each face
+    // it loads, which costs start-up time for every face of the first frame.
+    const LookAlikes chains[] = {
+        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("MS Sans Serif"), {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Franklin Gothic Medium"),
+         {QStringLiteral("Libre Franklin Medium"), QStringLiteral("Liberation Sans")}},
+    };
+    const QStringList families = QFontDatabase::families();
+    const auto has = [&](const QString &family) { return families.contains(family, Qt::CaseInsensitive); };
+    for (const LookAlikes &chain : chains) {
+        QString drawn = chain.named;
+        if (!has(drawn)) {
+            const auto standIn = std::find_if(chain.standIns.begin(), chain.standIns.end(), has);
+            if (standIn != chain.standIns.end())
+                drawn = *standIn;
+        }
+        drawnFamilies().insert(chain.named, drawn);
+    }
+}
+
+QString drawnFamily(const QString &named)
+{
+    return drawnFamilies().value(named, named);
 }
 
 QFont byPixelHeight(const QString &family, int pixelHeight, int style)
 {
-    QFont font(family);
+    QFont font(drawnFamily(family));
     font.setPixelSize(pixelHeight);
     font.setBold(style & Bold);
     font.setItalic(style & Italic);

@@ -6,8 +6,13 @@
 // Verdana. Where a real font is missing, a free look-alike stands in for it.
 namespace Fonts {
 
-// Registers the look-alikes with Qt; call once after the application object exists.
+// Registers the look-alikes with Qt and settles which family draws each named one; call once
+// after the application object exists.
 void installLookAlikes();
+
+// The family that draws a named one: the family itself where the machine has it, else its
+// first look-alike the machine has (the name itself before installLookAlikes).
+QString drawnFamily(const QString &named);
 
 enum Style { Regular = 0, Bold = 1, Italic = 2 };
 

@@ -12,7 +12,7 @@ PrintFont fromStored(const TFont &font)
 
 QFont inPointUnits(const PrintFont &font)
 {
-    QFont result(font.family);
+    QFont result(Fonts::drawnFamily(font.family));
     result.setBold(font.style & Fonts::Bold);
     result.setItalic(font.style & Fonts::Italic);
     result.setPixelSize(font.pointSize);

@@ -385,7 +385,7 @@ private slots:
         QFETCH(int, index);
         const FieldSpec &field = FieldCatalogue::fields()[index];
         const QFont font = m_form->declaration().widget(index)->font();
-        QCOMPARE(font.family(), field.font.family);
+        QCOMPARE(font.family(), Fonts::drawnFamily(field.font.family));
         QCOMPARE(font.pixelSize(), field.font.pixelHeight);
         QVERIFY(!font.bold());
         QVERIFY(!font.italic());

@@ -35,6 +35,8 @@ private slots:
             const QFontInfo resolved(font);
             // The real font wins where the machine has it.
             QVERIFY2(resolved.family() == family || resolved.family() == lookAlike, qPrintable(resolved.family()));
+            // Asked for by the family that draws it, so that Qt finds the face without fallbacks.
+            QCOMPARE(font.family(), resolved.family());
             // A scaled screen needs outlines; bitmaps of one size would be drawn small.
             if (qApp->devicePixelRatio() > 1)
                 QVERIFY2(QFontDatabase::isSmoothlyScalable(resolved.family(), resolved.styleName()),
