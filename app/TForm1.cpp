@@ -5,6 +5,7 @@
 #include "FieldCatalogue.h"
 #include "Fonts.h"
 #include "FormScrollArea.h"
+#include "GroupBuildSchedule.h"
 #include "ReportTemplates.h"
 #include "SavedFormCommands.h"
 #include "THeaderFill.h"
@@ -70,6 +71,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     m_focusConnection =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
     qApp->installEventFilter(this);
+    // Installed after this window's own filter, so that it sees the user's first input before it.
+    new GroupBuildSchedule(*m_declaration, *this, *m_scrollArea);
     m_declaration->widget(0)->setFocus(); // Edit1 takes the focus when the window becomes active
 }
 

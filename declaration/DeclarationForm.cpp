@@ -42,13 +42,37 @@ template <typename Field> Field *place(Field *field, int index)
 } // namespace
 
 DeclarationForm::DeclarationForm(QWidget *panel2, QWidget *panel3, QWidget *panel4, QObject *parent)
-    : QObject(parent), m_widgets(FieldCatalogue::fields().size(), nullptr)
+    : QObject(parent), m_widgets(FieldCatalogue::fields().size(), nullptr), m_incomePanels{panel3, panel4}
 {
     buildSectionOne(panel2);
-    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g)
-        buildIncomeGroup(g, FieldCatalogue::incomeGroups()[g - 1].section == 2 ? panel3 : panel4);
     chainTabOrder();
-    connectGroupHandlers();
+}
+
+void DeclarationForm::buildGroupsAbove(const QWidget *client, int bottom)
+{
+    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
+        const QPoint boxTop = FieldCatalogue::incomeGroups()[g - 1].geometry.topLeft();
+        if (!isBuilt(g) && panelOf(g)->mapTo(client, boxTop).y() < bottom)
+            buildIncomeGroup(g);
+    }
+}
+
+void DeclarationForm::complete()
+{
+    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
+        if (!isBuilt(g))
+            buildIncomeGroup(g);
+    }
+}
+
+bool DeclarationForm::isBuilt(int group) const
+{
+    return m_widgets[FieldCatalogue::amountIndex(group, 1)] != nullptr;
+}
+
+QWidget *DeclarationForm::panelOf(int group) const
+{
+    return m_incomePanels[FieldCatalogue::incomeGroups()[group - 1].section - 2];
 }
 
 void DeclarationForm::buildSectionOne(QWidget *panel)
@@ -76,9 +100,17 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
     }
 }
 
-void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
+void DeclarationForm::buildIncomeGroup(int group)
 {
+    using Handler = void (DeclarationForm::*)();
+    static constexpr std::array<Handler, FieldCatalogue::GroupCount> handlers = {
+        &DeclarationForm::PBNumEdit2Change,  &DeclarationForm::PBNumEdit11Change, &DeclarationForm::PBNumEdit20Change,
+        &DeclarationForm::PBNumEdit29Change, &DeclarationForm::PBNumEdit38Change, &DeclarationForm::PBNumEdit47Change,
+        &DeclarationForm::PBNumEdit56Change, &DeclarationForm::PBNumEdit65Change, &DeclarationForm::PBNumEdit74Change,
+        &DeclarationForm::PBNumEdit83Change, &DeclarationForm::PBNumEdit92Change};
+
     const BoxSpec &layout = FieldCatalogue::incomeGroups()[group - 1];
+    QWidget *panel = panelOf(group);
     TGroupBox *box = groupBox(panel, layout);
     auto *captions = new StaticCaptions(box);
     if (layout.subCaption)
@@ -92,8 +124,15 @@ void DeclarationForm::buildIncomeGroup(int group, QWidget *panel)
             edit->setAccessibleDescription(layout.subCaption->text);
         if (p == FieldCatalogue::TotalPosition)
             edit->setEnabled(false);
+        else
+            connect(edit, &TNumEdit::OnChange, this, handlers[group - 1]);
         m_widgets[index] = edit;
     }
+    // A box added to a window already on screen is shown by hand, as every late child is.
+    if (panel->isVisible())
+        box->show();
+    if (--m_groupsToBuild == 0)
+        chainTabOrder();
 }
 
 void DeclarationForm::chainTabOrder()
@@ -101,7 +140,7 @@ void DeclarationForm::chainTabOrder()
     std::vector<QWidget *> order;
     const auto &fields = FieldCatalogue::fields();
     for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].tabOrder >= 0)
+        if (fields[i].tabOrder >= 0 && m_widgets[i])
             order.push_back(m_widgets[i]);
     }
     std::sort(order.begin(), order.end(), [&](QWidget *a, QWidget *b) {
@@ -112,20 +151,6 @@ void DeclarationForm::chainTabOrder()
     });
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void DeclarationForm::connectGroupHandlers()
-{
-    using Handler = void (DeclarationForm::*)();
-    static constexpr std::array<Handler, FieldCatalogue::GroupCount> handlers = {
-        &DeclarationForm::PBNumEdit2Change,  &DeclarationForm::PBNumEdit11Change, &DeclarationForm::PBNumEdit20Change,
-        &DeclarationForm::PBNumEdit29Change, &DeclarationForm::PBNumEdit38Change, &DeclarationForm::PBNumEdit47Change,
-        &DeclarationForm::PBNumEdit56Change, &DeclarationForm::PBNumEdit65Change, &DeclarationForm::PBNumEdit74Change,
-        &DeclarationForm::PBNumEdit83Change, &DeclarationForm::PBNumEdit92Change};
-    for (int i = 0; i < int(m_widgets.size()); ++i) {
-        if (const int group = inputGroup(i))
-            connect(numEdit(i), &TNumEdit::OnChange, this, handlers[group - 1]);
-    }
 }
 
 void DeclarationForm::groupChanged(int group)
@@ -188,21 +213,31 @@ void DeclarationForm::PBNumEdit92Change()
     groupChanged(11);
 }
 
-TEdit *DeclarationForm::edit(int index) const
+QWidget *DeclarationForm::widget(int index)
 {
-    return qobject_cast<TEdit *>(m_widgets[index]);
+    if (!m_widgets[index])
+        complete();
+    return m_widgets[index];
 }
 
-TNumEdit *DeclarationForm::numEdit(int index) const
+TEdit *DeclarationForm::edit(int index)
 {
-    return qobject_cast<TNumEdit *>(m_widgets[index]);
+    return qobject_cast<TEdit *>(widget(index));
+}
+
+TNumEdit *DeclarationForm::numEdit(int index)
+{
+    return qobject_cast<TNumEdit *>(widget(index));
 }
 
 QString DeclarationForm::text(int index) const
 {
-    if (const TEdit *e = edit(index))
+    const QWidget *field = m_widgets[index];
+    if (!field)
+        return startingText(index); // its group is not built yet
+    if (const auto *e = qobject_cast<const TEdit *>(field))
         return e->text();
-    if (const TNumEdit *n = numEdit(index))
+    if (const auto *n = qobject_cast<const TNumEdit *>(field))
         return n->Text();
     return {};
 }

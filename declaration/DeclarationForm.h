@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <vector>
 
 class QWidget;
@@ -14,15 +15,29 @@ class TStringGrid;
 // Every field of the declaration, built from the catalogue into the three section panels of
 // the main window, with its captions, group boxes and labels: the declaration's data held in
 // the window's widgets. Fields are addressed by their catalogue index (component order).
+//
+// Section I is built at once, each income group's box when it is first needed: the window builds
+// those it is about to show and the rest right after its first frame, so that start-up pays only
+// for what that frame shows. Asking for the widget of a field whose group is not built yet builds
+// every group first; until then its text reads as it starts (startingText), which is what the
+// built field would show.
 class DeclarationForm : public QObject, public DeclarationData
 {
     Q_OBJECT
 public:
     DeclarationForm(QWidget *panel2, QWidget *panel3, QWidget *panel4, QObject *parent = nullptr);
 
-    QWidget *widget(int index) const { return m_widgets[index]; }
-    TEdit *edit(int index) const;
-    TNumEdit *numEdit(int index) const;
+    // Builds the groups not yet built whose boxes begin above `bottom` in the coordinates of
+    // `client`, an ancestor of the section panels.
+    void buildGroupsAbove(const QWidget *client, int bottom);
+    // Builds every group not yet built; then the tab order runs through all the fields.
+    void complete();
+    bool isComplete() const { return m_groupsToBuild == 0; }
+    bool isBuilt(int group) const;
+
+    QWidget *widget(int index);
+    TEdit *edit(int index);
+    TNumEdit *numEdit(int index);
     TStringGrid *grid() const { return m_grid; }
 
     QString text(int index) const override;
@@ -50,14 +65,17 @@ protected:
     void storeText(int index, const QString &text) override;
 
 private:
-    void connectGroupHandlers();
     // The handlers' body: a recomputation whose error goes to the error box.
     void groupChanged(int group);
 
     void buildSectionOne(QWidget *panel);
-    void buildIncomeGroup(int group, QWidget *panel);
+    QWidget *panelOf(int group) const;
+    void buildIncomeGroup(int group);
+    // Chains the fields built so far in their tab order.
     void chainTabOrder();
 
-    std::vector<QWidget *> m_widgets; // component order
+    std::vector<QWidget *> m_widgets; // component order; none yet for a group not built
     TStringGrid *m_grid = nullptr;
+    std::array<QWidget *, 2> m_incomePanels; // sections II and III, which hold the groups
+    int m_groupsToBuild = FieldCatalogue::GroupCount;
 };

@@ -1,6 +1,4 @@
 #include "InMemoryDeclaration.h"
-#include "AmountText.h"
-#include "RegionalSettings.h"
 
 namespace {
 
@@ -13,13 +11,8 @@ bool isDataCell(int column, int row)
 
 InMemoryDeclaration::InMemoryDeclaration() : m_texts(FieldCatalogue::fields().size())
 {
-    // An amount field shows the display form of 0 from the start.
-    const QString zero = formatAmount(0.0L, RegionalSettings::current());
-    const auto &fields = FieldCatalogue::fields();
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].kind == FieldKind::Amount)
-            m_texts[i] = zero;
-    }
+    for (size_t i = 0; i < m_texts.size(); ++i)
+        m_texts[i] = startingText(int(i));
 }
 
 QString InMemoryDeclaration::text(int index) const

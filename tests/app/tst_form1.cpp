@@ -10,6 +10,7 @@
 #include "TStringGrid.h"
 #include "WindowTesting.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -139,6 +140,62 @@ private slots:
             QCOMPARE(hidden.headerFill(s)->endColor(), HighlightEnd);
             QCOMPARE(hidden.headerFill(s)->captionColor(), hidden.palette().color(QPalette::WindowText));
         }
+    }
+
+    // The income groups are built as the window needs them: before its first frame those it
+    // shows, the rest after that frame, and all of them before anything could reach one.
+    void groupsAreBuiltBeforeAnythingReachesThem_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("then");
+        QTest::newRow("short window, its first frame") << 500 << "frame";
+        QTest::newRow("section II in view, its first frame") << 1400 << "frame";
+        QTest::newRow("the whole form in view") << 4000 << "nothing";
+        QTest::newRow("Tab from the last field of section I") << 500 << "tab";
+        QTest::newRow("a wheel turn") << 500 << "wheel";
+        QTest::newRow("scrolled down") << 500 << "scroll";
+        QTest::newRow("grown taller") << 500 << "grow";
+        QTest::newRow("a screen reader starts") << 500 << "screen reader";
+    }
+    void groupsAreBuiltBeforeAnythingReachesThem()
+    {
+        QFETCH(int, height);
+        QFETCH(QString, then);
+        TForm1 form;
+        form.setGeometry(0, 0, 800, height);
+        form.show();
+        DeclarationForm &declaration = form.declaration();
+        const QWidget *client = form.scrollArea()->widget();
+        for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
+            const BoxSpec &box = FieldCatalogue::incomeGroups()[g - 1];
+            const auto *panel = form.findChild<QWidget *>(FieldCatalogue::sections()[box.section - 1].panel);
+            const bool shown = panel->mapTo(client, box.geometry.topLeft()).y() < height;
+            QCOMPARE(declaration.isBuilt(g), shown);
+            if (shown)
+                QVERIFY(form.findChild<QWidget *>(QStringLiteral("GroupBox%1").arg(box.number))->isVisible());
+        }
+        QCOMPARE(declaration.isComplete(), then == "nothing");
+        if (then == "frame") {
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QTRY_VERIFY(declaration.isComplete());
+        } else if (then == "tab") {
+            QWidget *last = declaration.widget(*FieldCatalogue::find(u"Edit8"));
+            last->setFocus();
+            QTest::keyClick(last, Qt::Key_Tab);
+            QCOMPARE(form.focusWidget()->objectName(), QStringLiteral("PBNumEdit2"));
+        } else if (then == "wheel") {
+            wheel(declaration.widget(0), -120);
+        } else if (then == "scroll") {
+            form.scrollArea()->setPosition(300);
+        } else if (then == "grow") {
+            form.resize(800, height + 100);
+        } else if (then == "screen reader") {
+            QAccessible::setActive(true);
+            QAccessible::setActive(false);
+        }
+        QVERIFY(declaration.isComplete());
+        for (int g = 1; g <= FieldCatalogue::GroupCount; ++g)
+            QVERIFY(form.findChild<QWidget *>(QStringLiteral("GroupBox%1").arg(FieldCatalogue::incomeGroups()[g - 1].number))->isVisible());
     }
 
     void tabOrderForwardWraps()
