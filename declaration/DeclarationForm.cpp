@@ -65,6 +65,15 @@ void DeclarationForm::complete()
     }
 }
 
+bool DeclarationForm::isComplete() const
+{
+    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
+        if (!isBuilt(g))
+            return false;
+    }
+    return true;
+}
+
 bool DeclarationForm::isBuilt(int group) const
 {
     return m_widgets[FieldCatalogue::amountIndex(group, 1)] != nullptr;
@@ -131,7 +140,7 @@ void DeclarationForm::buildIncomeGroup(int group)
     // A box added to a window already on screen is shown by hand, as every late child is.
     if (panel->isVisible())
         box->show();
-    if (--m_groupsToBuild == 0)
+    if (isComplete())
         chainTabOrder();
 }
 

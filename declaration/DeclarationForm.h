@@ -32,7 +32,7 @@ public:
     void buildGroupsAbove(const QWidget *client, int bottom);
     // Builds every group not yet built; then the tab order runs through all the fields.
     void complete();
-    bool isComplete() const { return m_groupsToBuild == 0; }
+    bool isComplete() const;
     bool isBuilt(int group) const;
 
     QWidget *widget(int index);
@@ -77,5 +77,4 @@ private:
     std::vector<QWidget *> m_widgets; // component order; none yet for a group not built
     TStringGrid *m_grid = nullptr;
     std::array<QWidget *, 2> m_incomePanels; // sections II and III, which hold the groups
-    int m_groupsToBuild = FieldCatalogue::GroupCount;
 };

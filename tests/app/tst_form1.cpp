@@ -194,8 +194,8 @@ private slots:
             QAccessible::setActive(false);
         }
         QVERIFY(declaration.isComplete());
-        for (int g = 1; g <= FieldCatalogue::GroupCount; ++g)
-            QVERIFY(form.findChild<QWidget *>(QStringLiteral("GroupBox%1").arg(FieldCatalogue::incomeGroups()[g - 1].number))->isVisible());
+        for (const BoxSpec &box : FieldCatalogue::incomeGroups())
+            QVERIFY(form.findChild<QWidget *>(QStringLiteral("GroupBox%1").arg(box.number))->isVisible());
     }
 
     void tabOrderForwardWraps()
