@@ -27,6 +27,8 @@ Startup::Startup()
 {
     Fonts::installLookAlikes();
     setProgramIcon();
+    if (m_toolkitTexts.load(QStringLiteral(":/translations/qtbase_hu.qm")))
+        QCoreApplication::installTranslator(&m_toolkitTexts);
     m_form1 = std::make_unique<TForm1>(); // created first: the main window
     m_form2 = std::make_unique<TForm2>();
     m_form3 = std::make_unique<TForm3>();

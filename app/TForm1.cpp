@@ -3,7 +3,9 @@
 #include "DeclarationPrinter.h"
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
+#include "FocusKeeper.h"
 #include "Fonts.h"
+#include "FormPalette.h"
 #include "FormScrollArea.h"
 #include "GroupBuildSchedule.h"
 #include "ReportTemplates.h"
@@ -21,7 +23,6 @@
 
 namespace {
 
-const QColor FormBackground(0xC5, 0xB6, 0x98);
 const QColor ContentBackground(0xEA, 0xE5, 0xCF);
 const QColor HighlightStart(0xFB, 0xE6, 0x94);
 const QColor HighlightEnd(0xEE, 0x95, 0x15);
@@ -61,9 +62,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QString::fromUtf8("Elektronikus nyomtatvány - Kökényvára Polgármesteri Hivatal"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(Fonts::byPixelHeight(QStringLiteral("MS Sans Serif"), 11));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, FormBackground);
-    setPalette(palette);
+    setPalette(formPalette());
 
     buildMenu();
     buildContent();
@@ -94,13 +93,16 @@ void TForm1::buildMenu()
     const char *const names[4] = {"Nyomtats1", "Kitltsmentse1", "Kitltttrlapbetltse1", "Kilps1"};
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    m_focusKeeper = new FocusKeeper(*bar);
     for (size_t i = 0; i < items.size(); ++i) {
         // Captions without accelerator letters: a literal "&" would need doubling, and none has one.
         QAction *action = bar->addAction(QString::fromUtf8(items[i].first));
         action->setObjectName(QString::fromLatin1(names[i]));
         const auto handler = items[i].second;
-        connect(action, &QAction::triggered, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this, [this, handler] {
+            guarded([this, handler] { (this->*handler)(); });
+            m_focusKeeper->commandDone();
+        });
         m_menuActions[i] = action;
     }
 }
@@ -112,9 +114,6 @@ void TForm1::buildContent()
 
     auto *client = new QWidget;
     client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, FormBackground);
-    client->setPalette(palette);
 
     QFrame *content =
         panel(client, QStringLiteral("Panel1"), FieldCatalogue::contentPanel(), QFrame::Raised, ContentBackground);
@@ -140,9 +139,15 @@ void TForm1::buildContent()
 
 void TForm1::showFillingWorkArea()
 {
-    setGeometry(screen()->availableGeometry());
-    show();
-    fitFrameToWorkArea();
+    // A Wayland window cannot place itself, and the screen's work area there may include the
+    // panels: only the compositor knows the area, and a maximised window fills it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        showMaximized();
+    } else {
+        setGeometry(screen()->availableGeometry());
+        show();
+        fitFrameToWorkArea();
+    }
     m_scrollArea->setPosition(0);
     activateWindow();
 }

@@ -12,6 +12,7 @@ class DeclarationPrinter;
 class SavedFormCommands;
 class TForm3;
 class FormScrollArea;
+class FocusKeeper;
 class QAction;
 class QFrame;
 class THeaderFill;
@@ -28,7 +29,8 @@ public:
     // The hidden buffer window, created after this one, holds the saved form's line buffers.
     void attachForm3(TForm3 &form3);
 
-    // Sizes and places the window to fill the work area, scrolled to the top, and shows it.
+    // Sizes and places the window to fill the work area, scrolled to the top, and shows it
+    // (maximised where the platform does not let a window place itself).
     void showFillingWorkArea();
 
     DeclarationForm &declaration() const { return *m_declaration; }
@@ -74,6 +76,7 @@ private:
     std::array<QFrame *, 3> m_sectionPanels{};
     std::array<THeaderFill *, 3> m_headerFills{};
     std::array<QAction *, 4> m_menuActions{};
+    FocusKeeper *m_focusKeeper = nullptr; // a child of the menu bar
     DeclarationForm *m_declaration = nullptr;
     // The section of the field that last had the focus, 0 before the first. A number, not the
     // widget: the focus may have been in a cell editor that the table has deleted since.

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -69,6 +70,12 @@ int execModal(QDialog &dialog)
     QPointer<QWidget> behind = QApplication::activeWindow();
     if (!behind)
         behind = activationGivenBack();
+    // The window behind is the dialog's transient parent: the desktop keeps the dialog over it,
+    // and where a window cannot place itself (Wayland) the compositor places it there.
+    if (behind && behind != &dialog) {
+        dialog.winId(); // the dialog's window exists from here on
+        dialog.windowHandle()->setTransientParent(behind->windowHandle());
+    }
     const int result = dialog.exec();
     if (behind && behind->isVisible() && !behind->isActiveWindow()) {
         activationGivenBack() = behind;

@@ -2,10 +2,12 @@
 # configures and builds the project into the given folder.
 set -euo pipefail
 
-KTV_PACKAGES=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libssl-dev
+KTV_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev libssl-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine xvfb xauth poppler-utils
     # the packaging tests: validators, window properties, typing, the desktop launcher (gio)
-    desktop-file-utils appstream x11-utils xdotool libglib2.0-bin)
+    desktop-file-utils appstream x11-utils xdotool libglib2.0-bin
+    # native Wayland: the platform plugin and the compositor the tests run it under
+    qt6-wayland weston)
 
 ktv_install_missing() {
     local missing=()

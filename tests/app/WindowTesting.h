@@ -2,10 +2,10 @@
 // Driving the program's real main window as a person would: typing, the wheel, the menu bar,
 // and reading back what a save wrote.
 #include "DeclarationForm.h"
-#include "FieldCatalogue.h"
 #include "DeclarationSnapshot.h"
-#include "InMemoryDeclaration.h"
+#include "FieldCatalogue.h"
 #include "FormScrollArea.h"
+#include "InMemoryDeclaration.h"
 #include "LineBuffer.h"
 #include "RecordFormat.h"
 #include "SavedFormCommands.h"
@@ -69,6 +69,26 @@ public:
     {
         QMenuBar *bar = window().menuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window().menuAction(item)).center());
+    }
+
+    // Alt (pressed and released alone) or F10 hands the keyboard to the menu bar.
+    static void openMenuBar(Qt::Key opener)
+    {
+        if (opener == Qt::Key_Alt) {
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), opener);
+        }
+    }
+
+    // The entry chosen from the keyboard: the menu bar opened, the arrows to the entry, Enter.
+    static void chooseByKeyboard(int item, Qt::Key opener)
+    {
+        openMenuBar(opener);
+        for (int i = 0; i < item; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
     // The fields that the saved file restores to under the password, or nothing when the

@@ -1,6 +1,6 @@
-// A menu command chosen while a table cell or an amount field is being typed into: the command
-// works on the text typed so far, its dialogs take the focus and give it back, and the typing
-// goes on where it stopped.
+// A menu command chosen with the mouse or the keyboard while a table cell or an amount field is
+// being typed into: the command works on the text typed so far, its dialogs take the focus and
+// give it back, and the typing goes on where it stopped, with the caret and the selection kept.
 #include "DeclarationPrinter.h"
 #include "DialogScript.h"
 #include "ErrorBox.h"
@@ -18,7 +18,8 @@ using namespace WindowTesting;
 
 namespace {
 
-enum Command { Print, Save, Load, LoadWithErrorBox, LoadWithMessageBox };
+enum Command { Print, Save, Load, LoadWithErrorBox, LoadWithMessageBox, MenuClosed };
+enum Route { Mouse, Alt = Qt::Key_Alt, F10 = Qt::Key_F10 };
 enum Editing { CellEditor, AmountField };
 
 const QString Typed = QStringLiteral("1985 tavasz");
@@ -111,14 +112,22 @@ private slots:
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("editing");
+        QTest::addColumn<int>("route");
         const std::pair<const char *, Command> commands[] = {{"print", Print},
                                                              {"save", Save},
                                                              {"load", Load},
                                                              {"error box", LoadWithErrorBox},
-                                                             {"message box", LoadWithMessageBox}};
+                                                             {"message box", LoadWithMessageBox},
+                                                             {"menu bar closed with Escape", MenuClosed}};
+        const std::pair<const char *, Route> routes[] = {{"mouse", Mouse}, {"Alt", Alt}, {"F10", F10}};
         for (const auto &[name, command] : commands) {
-            QTest::addRow("%s, cell editor open", name) << int(command) << int(CellEditor);
-            QTest::addRow("%s, amount being typed", name) << int(command) << int(AmountField);
+            for (const auto &[via, route] : routes) {
+                if (command == MenuClosed && route == Mouse)
+                    continue;
+                QTest::addRow("%s, %s, cell editor open", name, via) << int(command) << int(CellEditor) << int(route);
+                QTest::addRow("%s, %s, amount being typed", name, via)
+                    << int(command) << int(AmountField) << int(route);
+            }
         }
     }
 
@@ -126,14 +135,17 @@ private slots:
     {
         QFETCH(int, command);
         QFETCH(int, editing);
+        QFETCH(int, route);
         const auto edited = Editing(editing);
         const int section = edited == CellEditor ? 1 : 2;
         const QString typed = edited == CellEditor ? Typed : TypedAmount;
-        QString expected = typed; // the text being edited once the command is done
+        QString expected = typed;          // the text being edited once the command is done
+        QString selected = typed.right(2); // what is selected in it then
 
         if (command == Load) {
             writeSavedForm(plaintextSetting("AdvStringGrid1_[1,2]mentett") + "PBNumEdit11_300\r\n");
             expected = edited == CellEditor ? QStringLiteral("mentett") : QStringLiteral("300");
+            selected.clear(); // the loaded text is written over the field, caret at its end
         } else if (command == LoadWithErrorBox) {
             writeSavedForm(plaintextSetting("PBNumEdit2_E"));
         } else if (command == LoadWithMessageBox) {
@@ -143,6 +155,8 @@ private slots:
         QPointer<QWidget> typing = startTyping(edited);
         QVERIFY(typing);
         QCOMPARE(typedText(edited), typed);
+        QTest::keyClick(typing, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(typing, Qt::Key_Left, Qt::ShiftModifier);
 
         std::vector<PreparedPage> shownInPreview;
         const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
@@ -158,7 +172,13 @@ private slots:
             script.answerNext(mrOk);
         }
 
-        m_program->choose(command == Print ? 0 : command == Save ? 1 : 2);
+        const int item = command == Print ? 0 : command == Save ? 1 : 2;
+        if (command == MenuClosed)
+            m_program->openMenuBar(Qt::Key(route)), QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else if (route == Mouse)
+            m_program->choose(item);
+        else
+            m_program->chooseByKeyboard(item, Qt::Key(route));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QTest::qWaitForWindowActive(&m_program->window()));
 
@@ -187,8 +207,9 @@ private slots:
             QVERIFY(m_errors.isEmpty());
         QCOMPARE(typedText(edited), expected);
 
-        // The focus is back in the very editor or field, the highlight unmoved.
-        QCOMPARE(QApplication::focusWidget(), typing.data());
+        // The focus is back in the very editor or field, with its selection, the highlight unmoved.
+        QTRY_COMPARE(QApplication::focusWidget(), typing.data());
+        QCOMPARE(qobject_cast<QLineEdit *>(typing)->selectedText(), selected);
         QCOMPARE(m_program->window().headerFill(section)->startColor(), QColor(0xFB, 0xE6, 0x94));
         for (int other = 1; other <= 3; ++other) {
             if (other != section)
@@ -197,7 +218,7 @@ private slots:
 
         // Typing goes on, Tab leaves, the wheel scrolls from the next field.
         type(typing, QStringLiteral("7"));
-        QCOMPARE(typedText(edited), expected + QLatin1Char('7'));
+        QCOMPARE(typedText(edited), expected.chopped(selected.size()) + QLatin1Char('7'));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const QString next = edited == CellEditor ? QStringLiteral("Edit7") : QStringLiteral("PBNumEdit12");

@@ -1,0 +1,49 @@
+#include "FormPalette.h"
+
+namespace {
+
+struct RoleColors
+{
+    QPalette::ColorRole role;
+    QRgb enabled; // the Active and Inactive groups
+    QRgb disabled;
+};
+
+constexpr RoleColors Roles[] = {
+    {QPalette::WindowText, 0xff000000, 0xffbebebe},
+    {QPalette::Button, 0xffefefef, 0xffefefef},
+    {QPalette::Light, 0xffffffff, 0xffffffff},
+    {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+    {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+    {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+    {QPalette::Text, 0xff000000, 0xff6d6d6d},
+    {QPalette::BrightText, 0xffffffff, 0xffffffff},
+    {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+    {QPalette::Base, 0xffffffff, 0xffefefef},
+    {QPalette::Window, 0xffc5b698, 0xffc5b698},
+    {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+    {QPalette::Highlight, 0xff308cc6, 0xff919191},
+    {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+    {QPalette::Link, 0xff0000ff, 0xff0000ff},
+    {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+    {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+    {QPalette::NoRole, 0xff000000, 0xff000000},
+    {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+    {QPalette::ToolTipText, 0xff000000, 0xff000000},
+    {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+};
+static_assert(std::size(Roles) == QPalette::NColorRoles, "every role has its colours");
+
+} // namespace
+
+QPalette formPalette()
+{
+    QPalette palette;
+    for (const RoleColors &colors : Roles) {
+        const QColor enabled = QColor::fromRgba(colors.enabled);
+        palette.setColor(QPalette::Active, colors.role, enabled);
+        palette.setColor(QPalette::Inactive, colors.role, enabled);
+        palette.setColor(QPalette::Disabled, colors.role, QColor::fromRgba(colors.disabled));
+    }
+    return palette;
+}
