@@ -1,5 +1,6 @@
 #include "DeclarationForm.h"
 #include "AccessibleNames.h"
+#include "CheckDigitHint.h"
 #include "ErrorBox.h"
 #include "Fonts.h"
 #include "StaticCaptions.h"
@@ -107,6 +108,7 @@ void DeclarationForm::buildSectionOne(QWidget *panel)
             break;
         }
     }
+    attachCheckDigitHints(m_widgets);
 }
 
 void DeclarationForm::buildIncomeGroup(int group)

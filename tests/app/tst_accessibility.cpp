@@ -1,3 +1,4 @@
+#include "CheckDigits.h"
 #include "DeclarationForm.h"
 #include "FieldCatalogue.h"
 #include "Fonts.h"
@@ -10,6 +11,10 @@
 #include <QMenuBar>
 #include <QTest>
 #include <memory>
+
+namespace {
+const QString WrongTaxNumber = QStringLiteral("12345678-1-42");
+} // namespace
 
 // Walks the main window's accessibility tree the way a screen reader does and checks what it
 // would speak for every field, table cell and menu entry.
@@ -96,6 +101,8 @@ private slots:
         m_form = std::make_unique<TForm1>();
         m_form->showFillingWorkArea();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        // A wrong tax number written while its field lacks the focus, as a load writes it.
+        m_form->declaration().setText(*FieldCatalogue::find(u"Edit6"), WrongTaxNumber);
         // A screen reader starting while the window is up: the whole form is there to be read.
         QAccessible::setActive(true);
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
@@ -182,6 +189,9 @@ private slots:
             << "PBNumEdit40 description"
             << QString::fromUtf8("(GYED, GYES, GYET, családi pótlék, gyermektartásdíj, stb.)");
         QTest::newRow("no sub-caption, no description") << "PBNumEdit30 description" << QString();
+        QTest::newRow("check-digit hint as description")
+            << "Edit6 description" << CheckDigits::taxNumberHint(WrongTaxNumber);
+        QTest::newRow("no hint, no description") << "Edit5 description" << QString();
         QTest::newRow("menu entry") << "menu Kilps1" << QString::fromUtf8("Kilépés");
         QTest::newRow("menu entry with accents") << "menu Kitltsmentse1" << QString::fromUtf8("Űrlap mentése");
     }

@@ -1,6 +1,8 @@
-// A menu command chosen with the mouse or the keyboard while a table cell or an amount field is
-// being typed into: the command works on the text typed so far, its dialogs take the focus and
-// give it back, and the typing goes on where it stopped, with the caret and the selection kept.
+// A menu command chosen with the mouse or the keyboard while a table cell, an amount field or the
+// tax number field is being typed into: the command works on the text typed so far, exactly as
+// typed, its dialogs take the focus and give it back, and the typing goes on where it stopped, with
+// the caret and the selection kept.
+#include "CheckDigits.h"
 #include "DeclarationPrinter.h"
 #include "DialogScript.h"
 #include "ErrorBox.h"
@@ -13,6 +15,7 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <array>
 
 using namespace WindowTesting;
 
@@ -20,10 +23,12 @@ namespace {
 
 enum Command { Print, Save, Load, LoadWithErrorBox, LoadWithMessageBox, MenuClosed };
 enum Route { Mouse, Alt = Qt::Key_Alt, F10 = Qt::Key_F10 };
-enum Editing { CellEditor, AmountField };
+enum Editing { CellEditor, AmountField, TaxNumberField };
 
 const QString Typed = QStringLiteral("1985 tavasz");
 const QString TypedAmount = QStringLiteral("150000");
+const QString TypedTaxNumber = QStringLiteral("8123 456 789");   // a wrong check digit
+const QString LoadedTaxNumber = QStringLiteral("12345678-1-42"); // a wrong check digit too
 const QString Password = QStringLiteral("titok");
 const QString WrongPassword = QString::fromUtf8("Hibás jelszó!") + QString(11, QLatin1Char(' ')) + QLatin1Char('.');
 
@@ -31,6 +36,7 @@ const QString WrongPassword = QString::fromUtf8("Hibás jelszó!") + QString(11,
 // the unreadable amount of the error row (income group 1) leaves its total alone.
 constexpr int Column = 1, Row = 2;
 const QString Amount = QStringLiteral("PBNumEdit11");
+const QString TaxNumber = QStringLiteral("Edit6");
 
 bool printed(const std::vector<PreparedPage> &pages, const QString &text)
 {
@@ -85,16 +91,17 @@ class TestCommandsWhileEditing : public QObject
             auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
             return editor && grid->isAncestorOf(editor) ? editor : nullptr;
         }
-        QWidget *amount = m_program->field(Amount);
-        QTest::mouseClick(amount, Qt::LeftButton);
-        type(amount, TypedAmount);
-        return QApplication::focusWidget() == amount ? amount : nullptr;
+        QWidget *field = m_program->field(editing == AmountField ? Amount : TaxNumber);
+        QTest::mouseClick(field, Qt::LeftButton);
+        type(field, editing == AmountField ? TypedAmount : TypedTaxNumber);
+        return QApplication::focusWidget() == field ? field : nullptr;
     }
 
     QString typedText(Editing editing) const
     {
-        return editing == CellEditor ? m_program->form().cell(Column, Row)
-                                     : m_program->form().text(*FieldCatalogue::find(Amount));
+        if (editing == CellEditor)
+            return m_program->form().cell(Column, Row);
+        return m_program->form().text(*FieldCatalogue::find(editing == AmountField ? Amount : TaxNumber));
     }
 
 private slots:
@@ -127,6 +134,8 @@ private slots:
                 QTest::addRow("%s, %s, cell editor open", name, via) << int(command) << int(CellEditor) << int(route);
                 QTest::addRow("%s, %s, amount being typed", name, via)
                     << int(command) << int(AmountField) << int(route);
+                QTest::addRow("%s, %s, tax number being typed", name, via)
+                    << int(command) << int(TaxNumberField) << int(route);
             }
         }
     }
@@ -137,14 +146,15 @@ private slots:
         QFETCH(int, editing);
         QFETCH(int, route);
         const auto edited = Editing(editing);
-        const int section = edited == CellEditor ? 1 : 2;
-        const QString typed = edited == CellEditor ? Typed : TypedAmount;
+        const int section = edited == AmountField ? 2 : 1;
+        const QString typed = std::array{Typed, TypedAmount, TypedTaxNumber}[edited];
         QString expected = typed;          // the text being edited once the command is done
         QString selected = typed.right(2); // what is selected in it then
 
         if (command == Load) {
-            writeSavedForm(plaintextSetting("AdvStringGrid1_[1,2]mentett") + "PBNumEdit11_300\r\n");
-            expected = edited == CellEditor ? QStringLiteral("mentett") : QStringLiteral("300");
+            writeSavedForm(plaintextSetting("AdvStringGrid1_[1,2]mentett") + "Edit6_" + LoadedTaxNumber.toLatin1() +
+                           "\r\nPBNumEdit11_300\r\n");
+            expected = std::array{QStringLiteral("mentett"), QStringLiteral("300"), LoadedTaxNumber}[edited];
             selected.clear(); // the loaded text is written over the field, caret at its end
         } else if (command == LoadWithErrorBox) {
             writeSavedForm(plaintextSetting("PBNumEdit2_E"));
@@ -206,6 +216,10 @@ private slots:
         if (command != LoadWithErrorBox)
             QVERIFY(m_errors.isEmpty());
         QCOMPARE(typedText(edited), expected);
+        // A wrong tax number is hinted once loaded; a dialog coming and going is no leaving the field.
+        QWidget *taxNumber = m_program->field(TaxNumber);
+        QCOMPARE(taxNumber->accessibleDescription(),
+                 command == Load ? CheckDigits::taxNumberHint(LoadedTaxNumber) : QString());
 
         // The focus is back in the very editor or field, with its selection, the highlight unmoved.
         QTRY_COMPARE(QApplication::focusWidget(), typing.data());
@@ -221,9 +235,12 @@ private slots:
         QCOMPARE(typedText(edited), expected.chopped(selected.size()) + QLatin1Char('7'));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const QString next = edited == CellEditor ? QStringLiteral("Edit7") : QStringLiteral("PBNumEdit12");
+        const QString next =
+            std::array{QStringLiteral("Edit7"), QStringLiteral("PBNumEdit12"), QStringLiteral("PBNumEdit1")}[edited];
         QCOMPARE(QApplication::focusWidget(), m_program->field(next));
-        QVERIFY(!typing || edited == AmountField);
+        QVERIFY(!typing || edited != CellEditor);
+        // Leaving the tax number field with a wrong number hints at it, as a load bringing one did.
+        QCOMPARE(taxNumber->toolTip().isEmpty(), edited != TaxNumberField && command != Load);
         const int position = m_program->window().scrollArea()->position();
         wheel(QApplication::focusWidget(), -120);
         QCOMPARE(m_program->window().scrollArea()->position(), position + 20);

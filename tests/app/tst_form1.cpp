@@ -1,3 +1,4 @@
+#include "CheckDigits.h"
 #include "DeclarationForm.h"
 #include "Error.h"
 #include "ErrorBox.h"
@@ -411,6 +412,54 @@ private slots:
         QApplication::clipboard()->setText(QString::fromUtf8(" Őrs"));
         edit->paste();
         QCOMPARE(edit->text(), QString::fromUtf8("Nagy Őrs"));
+    }
+
+    // A wrong number is hinted once the user leaves its field, and the right one typed over it
+    // clears the hint at once; nothing typed is changed.
+    void checkDigitHintFollowsTheTyping_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("right");
+        QTest::newRow("TAJ number") << "Edit5"
+                                    << "123 456 789"
+                                    << "123 456 788";
+        QTest::newRow("tax identification number") << "Edit6"
+                                                   << "8123456789"
+                                                   << "8123456786";
+        QTest::newRow("enterprise tax number") << "Edit6"
+                                               << "12345678-1-42"
+                                               << "12345676-1-42";
+    }
+    void checkDigitHintFollowsTheTyping()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, wrong);
+        QFETCH(QString, right);
+        const QString hint = name == "Edit5" ? CheckDigits::tajHint(wrong) : CheckDigits::taxNumberHint(wrong);
+        QVERIFY(!hint.isEmpty());
+        QWidget *edit = m_form->declaration().widget(*FieldCatalogue::find(name));
+        const auto frameColour = [edit] { return edit->grab().toImage().pixelColor(0, edit->height() / 2); };
+        const QColor plainFrame = frameColour();
+        QTest::mouseClick(edit, Qt::LeftButton);
+        type(edit, wrong);
+        QCOMPARE(edit->toolTip(), QString()); // nothing while the user types
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->toolTip(), hint);
+        QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description), hint);
+        QCOMPARE(frameColour(), QColor(0xE0, 0x00, 0x00));
+        QCOMPARE(m_form->declaration().text(*FieldCatalogue::find(name)), wrong);
+
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        type(edit, right);
+        QCOMPARE(focusName(), name);
+        QCOMPARE(edit->toolTip(), QString());
+        QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description), QString());
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->toolTip(), QString());
+        QCOMPARE(frameColour(), plainFrame);
+        QCOMPARE(m_form->declaration().text(*FieldCatalogue::find(name)), right);
     }
 
     void errorGuardShowsTheMessageAndKeepsChanges()
