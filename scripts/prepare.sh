@@ -5,7 +5,11 @@ set -euo pipefail
 KTV_PACKAGES=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libssl-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine xvfb xauth poppler-utils
     # the packaging tests: validators, window properties, typing, the desktop launcher (gio)
-    desktop-file-utils appstream x11-utils xdotool libglib2.0-bin)
+    desktop-file-utils appstream x11-utils xdotool libglib2.0-bin
+    # the program folder: run paths of the bundled libraries, the plugins it carries
+    patchelf qt6-wayland qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme
+    # the bare-system test; the start-up of whole programs on an X server (benchmarks/)
+    debootstrap libxcb-damage0-dev)
 
 ktv_install_missing() {
     local missing=()
