@@ -52,9 +52,7 @@ work=$(mktemp -d)
 xvfb=
 program=
 cleanup() {
-    [ -z "$program" ] || kill "$program" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    sleep 0.2
+    end_session
     umount --recursive --lazy "$work/root" 2>/dev/null || true
     # Never through a mount that is still there, such as the host's /dev.
     rm -rf --one-file-system "$work"
@@ -83,11 +81,13 @@ as_citizen() {
 as_citizen tar xzf /tmp/ktv3815.tar.gz -C /home/citizen
 folder=/home/citizen/ktv3815
 
-# Every library of the folder is found in the folder or the system. The GTK theme is loaded only
-# on a GTK desktop, which has the GTK libraries it names.
-missing=$(chroot "$root" /bin/sh -c "cd $folder && for f in ktv3815 lib/* plugins/*/*; do ldd \"\$f\" | sed \"s|^|\$f: |\"; done" |
-    grep 'not found' | grep -vE '^plugins/platformthemes/libqgtk3\.so:[[:space:]]+lib(gtk-3|gdk-3|pango-1\.0|gdk_pixbuf-2\.0)\.so' ||
-    true)
+# Every library of the folder is found in the folder or the system, by the system's own loader.
+# The GTK theme is loaded only on a GTK desktop, which has the GTK libraries it names.
+gtk_libraries='^plugins/platformthemes/libqgtk3\.so:[[:space:]]+lib(gtk-3|gdk-3|pango-1\.0|gdk_pixbuf-2\.0)\.so'
+missing=$(chroot "$root" /bin/sh -s "$folder" <<'EOF' | grep 'not found' | grep -vE "$gtk_libraries" || true
+cd "$1" && for file in ktv3815 lib/* plugins/*/*; do ldd "$file" | sed "s|^|$file: |"; done
+EOF
+)
 [ -z "$missing" ] || fail "libraries not found on bare $suite: $missing"
 
 start_xvfb "$work"

@@ -18,6 +18,13 @@ start_xvfb() {
     export DISPLAY
 }
 
+# end_session: ends the program and the X server that the caller started and kept in program and
+# xvfb, where it did.
+end_session() {
+    [ -z "${program:-}" ] || kill "$program" 2>/dev/null || true
+    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+}
+
 # wait_for_file <path>: up to 10 s for the file to exist with some content.
 wait_for_file() {
     for ((i = 0; i < 100; i++)); do

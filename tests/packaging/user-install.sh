@@ -15,8 +15,7 @@ work=$(mktemp -d)
 xvfb=
 program=
 cleanup() {
-    [ -z "$program" ] || kill "$program" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    end_session
     rm -rf "$work"
 }
 trap cleanup EXIT
