@@ -9,7 +9,7 @@ KTV_PACKAGES=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libssl-dev
     # the program folder: run paths of the bundled libraries, the plugins it carries
     patchelf qt6-wayland qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme
     # the bare-system test; the start-up of whole programs on an X server (benchmarks/)
-    debootstrap libxcb-damage0-dev)
+    debootstrap xclip libxcb-damage0-dev)
 
 ktv_install_missing() {
     local missing=()
