@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -9,29 +10,34 @@
 namespace Fonts {
 
 namespace {
-// Each named family and the families that stand in for it where it is missing, best first.
-struct LookAlikes
-{
-    QString named;
-    QStringList standIns;
-};
-
 QHash<QString, QString> &drawnFamilies()
 {
     static QHash<QString, QString> families;
     return families;
 }
 
-// Wine's free versions of Tahoma and MS Sans Serif; they are not on the font path.
-void addWineFont(const QStringList &systemFamilies, const QString &family, const QStringList &files)
+using FontFiles = QHash<QString, QStringList>;
+
+// True when the family can draw: the machine has it, or its files were found and registered,
+// each from the first folder that holds it: the program folder's fonts/, which carries them
+// for machines without the font packages; Wine's font folder, which is on no font path; the
+// program's resources.
+bool available(QStringList &families, const FontFiles &files, const QString &family)
 {
-    if (systemFamilies.contains(family, Qt::CaseInsensitive))
-        return; // the real font wins
-    for (const QString &file : files) {
-        const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
-        if (QFile::exists(path))
-            QFontDatabase::addApplicationFont(path);
+    if (families.contains(family, Qt::CaseInsensitive))
+        return true;
+    const QString folders[] = {QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/"),
+                               QStringLiteral("/usr/share/wine/fonts/"), QStringLiteral(":/fonts/")};
+    bool found = false;
+    for (const QString &file : files.value(family)) {
+        const auto folder = std::find_if(std::begin(folders), std::end(folders),
+                                         [&](const QString &folder) { return QFile::exists(folder + file); });
+        if (folder != std::end(folders))
+            found = QFontDatabase::addApplicationFont(*folder + file) >= 0 || found;
     }
+    if (found)
+        families.append(family);
+    return found;
 }
 } // namespace
 
@@ -39,39 +45,40 @@ void installLookAlikes()
 {
     // The families the system has, asked once. Not QFontDatabase::hasFamily: it first has
     // fontconfig resolve each name as an alias, which costs start-up time for every family asked.
-    const QStringList systemFamilies = QFontDatabase::families();
-    // Franklin Gothic Medium has no free metric copy; Libre Franklin Medium comes with the program.
-    if (!systemFamilies.contains(QStringLiteral("Franklin Gothic Medium"), Qt::CaseInsensitive))
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LibreFranklin-Medium.ttf"));
-    // Only the regular face: Wine's bold Tahoma has regular-weight strokes, so Qt emboldens the
-    // regular face instead, which reads as bold on screen and on paper.
-    addWineFont(systemFamilies, QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf")});
+    QStringList families = QFontDatabase::families();
+    // The free families' files. Wine's versions of Tahoma and MS Sans Serif bear the names they
+    // stand in for. Only the regular face of Tahoma: Wine's bold one has regular-weight strokes,
+    // so Qt emboldens the regular face instead, which reads as bold on screen and on paper.
     // Wine's MS Sans Serif holds bitmaps of 13, 16 and 20 px only, which a scaled screen would
-    // draw small and spread out; there its scalable successor Tahoma stands in for it.
-    if (qApp->devicePixelRatio() == 1.0)
-        addWineFont(systemFamilies, QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
-
+    // draw small and spread out; there its scalable successor Tahoma stands in for it. Franklin
+    // Gothic Medium has no free metric copy; Libre Franklin Medium comes with the program.
+    const bool scaled = qApp->devicePixelRatio() != 1.0;
+    const FontFiles files = {
+        {QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf")}},
+        {QStringLiteral("MS Sans Serif"), scaled ? QStringList() : QStringList{QStringLiteral("ms_sans_serif.ttf")}},
+        {QStringLiteral("Liberation Sans"),
+         {QStringLiteral("LiberationSans-Regular.ttf"), QStringLiteral("LiberationSans-Bold.ttf"),
+          QStringLiteral("LiberationSans-Italic.ttf")}},
+        {QStringLiteral("DejaVu Sans"), {QStringLiteral("DejaVuSans.ttf"), QStringLiteral("DejaVuSans-Bold.ttf")}},
+        {QStringLiteral("Libre Franklin Medium"), {QStringLiteral("LibreFranklin-Medium.ttf")}},
+    };
+    // Each named family, then the families that stand in for it where it is missing, best first.
+    const QStringList chains[] = {
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Franklin Gothic Medium"), QStringLiteral("Libre Franklin Medium"),
+         QStringLiteral("Liberation Sans")},
+    };
     // Settled here rather than left to QFont::insertSubstitutions: Qt asks fontconfig for the
     // fallbacks of a family it cannot find, and of every family with substitutes, at each face
-    // it loads, which costs start-up time for every face of the first frame.
-    const LookAlikes chains[] = {
-        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("MS Sans Serif"), {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Franklin Gothic Medium"),
-         {QStringLiteral("Libre Franklin Medium"), QStringLiteral("Liberation Sans")}},
-    };
-    const QStringList families = QFontDatabase::families();
-    const auto has = [&](const QString &family) { return families.contains(family, Qt::CaseInsensitive); };
-    for (const LookAlikes &chain : chains) {
-        QString drawn = chain.named;
-        if (!has(drawn)) {
-            const auto standIn = std::find_if(chain.standIns.begin(), chain.standIns.end(), has);
-            if (standIn != chain.standIns.end())
-                drawn = *standIn;
-        }
-        drawnFamilies().insert(chain.named, drawn);
+    // it loads, which costs start-up time for every face of the first frame. A free family is
+    // registered only where a named family needs it and the machine lacks it.
+    for (const QStringList &chain : chains) {
+        const auto drawn = std::find_if(chain.begin(), chain.end(),
+                                        [&](const QString &family) { return available(families, files, family); });
+        drawnFamilies().insert(chain.first(), drawn != chain.end() ? *drawn : chain.first());
     }
 }
 

@@ -6,8 +6,11 @@ KTV_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libjpeg62
     fonts-liberation2 fonts-dejavu-core fonts-wine xvfb xauth poppler-utils
     # the packaging tests: validators, window properties, typing, the desktop launcher (gio)
     desktop-file-utils appstream x11-utils xdotool libglib2.0-bin
-    # native Wayland: the platform plugin and the compositor the tests run it under
-    qt6-wayland weston)
+    # the program folder: run paths of the bundled libraries, the plugins it carries (the Wayland
+    # platform too, which the tests run under weston)
+    patchelf qt6-wayland qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme weston
+    # the bare-system test; the start-up of whole programs on an X server (benchmarks/)
+    debootstrap xclip libxcb-damage0-dev)
 
 ktv_install_missing() {
     local missing=()

@@ -4,29 +4,21 @@
 # another working directory on an own X server, saves the form through the menu and the password
 # box, and removes the menu entry again. Checks that every window carries the program's icon and
 # that the save lands beside the unpacked executable.
-#   user-install.sh <build folder>
+#   user-install.sh <archive>
 set -euo pipefail
-build=$1
-for tool in cpack Xvfb xdotool xprop gio desktop-file-validate; do
+archive=$1
+source "$(dirname "$0")/helpers.sh"
+for tool in Xvfb xdotool xprop gio desktop-file-validate; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
 xvfb=
 program=
 cleanup() {
-    [ -z "$program" ] || kill "$program" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    end_session
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-# xdotool's --sync waits for ever; a sanitizer build starts slowly.
-wait_for_window() {
-    timeout 60 xdotool search --sync --name "$1" | head -n 1 || fail "no window \"$1\""
-}
 # The icon sizes in a window's _NET_WM_ICON: each picture is width, height, then its pixels.
 icon_sizes() {
     xprop -id "$1" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= *//' | tr -d ' ' | tr ',' '\n' | {
@@ -44,9 +36,6 @@ expect_icon() {
     [ "$sizes" = " 16x16 22x22 24x24 32x32 48x48 64x64" ] || fail "window \"$2\" carries the icon sizes:$sizes"
 }
 
-cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
-archive=$(echo "$work"/package/ktv3815-*-linux-*.tar.gz)
-[ -f "$archive" ] || fail "no archive"
 tar tzf "$archive" | grep -qv '^ktv3815/' && fail "the archive holds more than the folder ktv3815/"
 
 home=$work/home
@@ -64,36 +53,20 @@ chmod 700 "$XDG_RUNTIME_DIR"
 entry=$XDG_DATA_HOME/applications/ktv3815.desktop
 desktop-file-validate "$entry"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2>"$work/xvfb.log" &
-xvfb=$!
-exec 3>&-
-for ((i = 0; i < 100; i++)); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+start_xvfb "$work"
 
 (cd "$work/elsewhere" && gio launch "$entry")
 main=$(wait_for_window "Elektronikus nyomtatvány")
 program=$(xprop -id "$main" -notype 32c _NET_WM_PID | sed 's/.*= //')
 expect_icon "$main" "Elektronikus nyomtatvány"
 
-# "Űrlap mentése" is the second item of the menu bar; with the fonts that the set-up installs it
-# spans about 50 to 115 px from the window's left edge.
-xdotool mousemove --window "$main" 80 9 click 1
+click_menu_save "$main"
 password_box=$(wait_for_window "Kérek egy jelszót!")
 expect_icon "$password_box" "Kérek egy jelszót!"
 LC_ALL=C.UTF-8 xdotool type --delay 20 "titok123"
 xdotool key Return
 saved="$unpacked/ktv3815/KTV3815.txt"
-for ((i = 0; i < 100; i++)); do
-    [ -s "$saved" ] && break
-    sleep 0.1
-done
-[ -s "$saved" ] || fail "no saved form beside the executable"
+wait_for_file "$saved" || fail "no saved form beside the executable"
 grep -qE '^[A-Za-z0-9+/]+=*$' "$saved" || fail "the saved form is not one Base64 line"
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the save wrote into the working directory"
 
