@@ -13,8 +13,9 @@ long double DeclarationData::value(int index) const
 
 void DeclarationData::setText(int index, const QString &text)
 {
-    const bool changed = this->text(index) != text;
-    storeText(index, text);
+    const QString held = text.left(FieldCatalogue::FieldCapacity);
+    const bool changed = this->text(index) != held;
+    storeText(index, held);
     if (const int group = inputGroup(index); group != 0 && changed)
         recomputeGroupTotal(group);
 }

@@ -18,9 +18,10 @@ public:
     // The amount of an amount field: its text parsed afresh, throwing the conversion error when
     // it does not parse.
     long double value(int index) const;
-    // Writes a text or amount field's text; the table's index takes none. When a group input's
-    // text changes, its group's total is recomputed, and a conversion error there is thrown to
-    // the caller, the new text staying (a load stops at the line whose amount does not parse).
+    // Writes a text or amount field's text, cut at FieldCatalogue::FieldCapacity characters like
+    // a cell's; the table's index takes none. When a group input's text changes, its group's total
+    // is recomputed, and a conversion error there is thrown to the caller, the new text staying (a
+    // load stops at the line whose amount does not parse).
     void setText(int index, const QString &text);
 
     // Column first, headers at 0: row 0 reads the column headers, column 0 the row numbers.

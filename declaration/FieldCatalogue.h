@@ -78,6 +78,10 @@ constexpr int GroupCount = 11;
 constexpr int GroupPositions = 9; // eight inputs and the total
 constexpr int TotalPosition = 9;
 
+// The most characters a field or table cell holds, whether typed, pasted or loaded: the line
+// edit's own default, far beyond any real declaration; it bounds the size of a saved form.
+constexpr int FieldCapacity = 32767;
+
 const std::vector<FieldSpec> &fields();
 const std::vector<BoxSpec> &incomeGroups(); // index g - 1
 const BoxSpec &tableBox();

@@ -36,5 +36,5 @@ QString InMemoryDeclaration::cell(int column, int row) const
 void InMemoryDeclaration::setCell(int column, int row, const QString &text)
 {
     if (isDataCell(column, row))
-        m_cells[(column - 1) * DataRows + (row - 1)] = text;
+        m_cells[(column - 1) * DataRows + (row - 1)] = text.left(FieldCatalogue::FieldCapacity);
 }

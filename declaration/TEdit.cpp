@@ -1,10 +1,9 @@
 #include "TEdit.h"
+#include "FieldCatalogue.h"
 #include "Windows1250Guard.h"
-
-#include <limits>
 
 TEdit::TEdit(QWidget *parent) : QLineEdit(parent)
 {
-    setMaxLength(std::numeric_limits<int>::max());
+    setMaxLength(FieldCatalogue::FieldCapacity);
     refuseNonWindows1250(this);
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <QLineEdit>
 
-// A text field: one line of free text, no length limit, Windows-1250 characters only.
+// A text field: one line of free text, Windows-1250 characters only.
 class TEdit : public QLineEdit
 {
     Q_OBJECT

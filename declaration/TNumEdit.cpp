@@ -2,13 +2,14 @@
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
 #include "ErrorBox.h"
+#include "FieldCatalogue.h"
 #include "RegionalSettings.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <limits>
+#include <algorithm>
 
 namespace {
 const QColor clWindow(0xFF, 0xFF, 0xFF);
@@ -52,7 +53,7 @@ bool movesFocus(const QFocusEvent *event)
 TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setMaxLength(std::numeric_limits<int>::max());
+    setMaxLength(FieldCatalogue::FieldCapacity);
     setContextMenuPolicy(Qt::NoContextMenu);
     setDragEnabled(false);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
@@ -205,7 +206,13 @@ AmountEditState TNumEdit::editState() const
 
 void TNumEdit::apply(const AmountKeystrokes &keystrokes)
 {
-    for (const QString &step : keystrokes.changes()) {
+    // A change that would take the text beyond what a field holds is refused whole, with the beep.
+    const QStringList &steps = keystrokes.changes();
+    if (std::any_of(steps.begin(), steps.end(), [this](const QString &step) { return step.size() > maxLength(); })) {
+        QApplication::beep();
+        return;
+    }
+    for (const QString &step : steps) {
         QLineEdit::setText(step);
         emit OnChange();
     }

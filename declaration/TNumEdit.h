@@ -11,9 +11,11 @@ struct AmountEditState;
 // Every way text enters goes through the typing rules: typed keys, the numeric keypad's
 // decimal key (which types the regional decimal separator), Ctrl+V and Shift+Insert, the X11
 // middle-click selection paste, drag and drop, and input-method commits. Undo and redo are
-// refused with the beep. The box offers no context menu. It claims only the caret keys (arrows,
-// Home, End), Backspace, Delete, the clipboard keys and characters; Tab and Shift+Tab move the
-// focus and every other key goes on to the window.
+// refused with the beep, and so is whole any change that would take the text beyond
+// FieldCatalogue::FieldCapacity characters (a longer Text written is cut there). The box offers
+// no context menu. It claims only the caret keys (arrows, Home, End), Backspace, Delete, the
+// clipboard keys and characters; Tab and Shift+Tab move the focus and every other key goes on
+// to the window.
 //
 // Signals:
 //  OnChange  fires once for every change of the shown text and never when the text stays as it

@@ -109,6 +109,7 @@ public:
         auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
         if (editor) {
             refuseNonWindows1250(editor);
+            editor->setMaxLength(FieldCatalogue::FieldCapacity);
             editor->setAccessibleName(index.data(Qt::AccessibleDescriptionRole).toString());
             connect(editor, &QLineEdit::textEdited, this,
                     [this, editor] { emit const_cast<LiveCellDelegate *>(this)->commitData(editor); });
@@ -198,7 +199,7 @@ QString TStringGrid::cell(int column, int row) const
 void TStringGrid::setCell(int column, int row, const QString &text)
 {
     if (column >= 1 && column < ColCount && row >= 1 && row < RowCount)
-        item(row - 1, column - 1)->setText(text);
+        item(row - 1, column - 1)->setText(text.left(FieldCatalogue::FieldCapacity));
 }
 
 void TStringGrid::stepCurrentRow(int rows)

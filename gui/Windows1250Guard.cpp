@@ -13,7 +13,7 @@ public:
 
     State validate(QString &input, int &) const override
     {
-        if (Windows1250::canEncode(input))
+        if (Windows1250::canEncode(input) && !input.contains(u'\n') && !input.contains(u'\r'))
             return Acceptable;
         QApplication::beep();
         return Invalid;

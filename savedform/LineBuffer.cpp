@@ -6,6 +6,9 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 void LineBuffer::clear()
 {
@@ -96,10 +99,22 @@ void LineBuffer::saveToFile(const QString &path) const
         throw Error::cannotCreateFile(QDir::toNativeSeparators(path), file.errorString());
 }
 
-void LineBuffer::loadFromFile(const QString &path)
+void LineBuffer::loadFromFile(const QString &path, qsizetype largest)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error::cannotOpenFile(QDir::toNativeSeparators(path), file.errorString());
-    setText(file.readAll());
+    // Opened without waiting, so that a pipe with no writer cannot hold the program, and read
+    // only if it is a regular file, as a device may never end; a folder keeps its old reason.
+    const QString shown = QDir::toNativeSeparators(path);
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        throw Error::cannotOpenFile(shown, qt_error_string(errno));
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        throw Error::cannotOpenFile(shown, S_ISDIR(status.st_mode) ? QStringLiteral("file to open is a directory")
+                                                                   : QStringLiteral("Not a regular file"));
+    const QByteArray text = file.read(largest + 1);
+    if (text.size() > largest)
+        throw Error::invalidFileFormat();
+    setText(text);
 }

@@ -27,8 +27,10 @@ public:
     // The file's content becomes exactly the text. The file is replaced atomically, so a
     // failed write leaves any previous file as it was. Raises Error::cannotCreateFile.
     void saveToFile(const QString &path) const;
-    // The text becomes exactly the file's content. Raises Error::cannotOpenFile.
-    void loadFromFile(const QString &path);
+    // The text becomes exactly the file's content. Raises Error::cannotOpenFile for a file that
+    // cannot be opened or is no regular file (a pipe, a device), at once, and
+    // Error::invalidFileFormat for one of more than `largest` bytes, reading no further.
+    void loadFromFile(const QString &path, qsizetype largest);
 
 private:
     void indexLines() const;

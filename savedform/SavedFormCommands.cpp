@@ -1,4 +1,5 @@
 #include "SavedFormCommands.h"
+#include "FieldCatalogue.h"
 #include "IntlDialogs.h"
 #include "RecordFormat.h"
 #include "TForm3.h"
@@ -21,6 +22,13 @@ QString askPassword(const char *caption, const char *prompt)
     IntlInputQuery(QString::fromUtf8(caption), QString::fromUtf8(prompt), QString(), password);
     return password;
 }
+
+// The largest file a save writes: every field holds one line of at most FieldCapacity
+// characters of one Windows-1250 byte each, so the plaintext is the marker line (9 bytes and
+// CR LF) and at most 148 record lines (8 text fields, 100 amount fields, 40 cells) of at most the
+// longest name part ("AdvStringGrid1_[1,10]", 21 bytes), the value and CR LF. Enciphering adds
+// at most 16 bytes and Base64 makes four characters of three bytes: 6 470 596 bytes.
+constexpr qsizetype LargestFile = (9 + 2 + 148 * (21 + FieldCatalogue::FieldCapacity + 2) + 16 + 2) / 3 * 4;
 
 } // namespace
 
@@ -71,7 +79,7 @@ void SavedFormCommands::readAndRestore(const QString &password)
         return;
     }
     LineBuffer &output = m_form3.RichEdit4;
-    output.loadFromFile(path);
+    output.loadFromFile(path, LargestFile);
     m_cipher.SetKeyFromPassword(Windows1250::encode(password));
     output.setText(m_cipher.DecryptText(output.text()));
     if (!RecordFormat::checkAndRestore(output, m_form))

@@ -1,13 +1,11 @@
 #include "ProgramInvariants.h"
-#include "AmountText.h"
-#include "Error.h"
-#include "GroupTotal.h"
+#include "ExactTotals.h"
+#include "RegionalSettings.h"
 #include "THeaderFill.h"
 #include "WindowTesting.h"
 
 #include <QDialog>
 #include <QLineEdit>
-#include <array>
 
 using namespace WindowTesting;
 
@@ -31,20 +29,13 @@ std::optional<QString> totalsAreSums(const RunningProgram &program)
 {
     const RegionalSettings settings = RegionalSettings::current();
     for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
-        std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;
+        QStringList inputs;
         for (int p = 1; p < FieldCatalogue::TotalPosition; ++p)
-            inputs[p - 1] = program.form().text(FieldCatalogue::amountIndex(g, p));
-        QString sum;
-        try {
-            sum = formatAmount(groupTotal(inputs, settings), settings);
-        } catch (const Error &) {
-            continue; // an input that does not parse leaves the total as it was
-        }
+            inputs << program.form().text(FieldCatalogue::amountIndex(g, p));
         const QString total = program.form().text(FieldCatalogue::amountIndex(g, FieldCatalogue::TotalPosition));
-        if (total != sum)
-            return QStringLiteral("group %1 shows the total %2, its inputs %3 add up to %4")
-                .arg(g)
-                .arg(total, QStringList(inputs.begin(), inputs.end()).join(QLatin1Char('|')), sum);
+        if (const std::optional<QString> mismatch =
+                totalMismatch(inputs, total, settings.decimalSeparator, settings.thousandSeparator))
+            return QStringLiteral("group %1: %2").arg(g).arg(*mismatch);
     }
     return std::nullopt;
 }

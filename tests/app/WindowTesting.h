@@ -3,6 +3,7 @@
 // and reading back what a save wrote.
 #include "DeclarationForm.h"
 #include "DeclarationSnapshot.h"
+#include "ErrorBox.h"
 #include "FieldCatalogue.h"
 #include "FormScrollArea.h"
 #include "InMemoryDeclaration.h"
@@ -46,6 +47,15 @@ inline void wheel(QWidget *target, int delta)
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
 }
+
+// For as long as it lives, every error box is shown modally as to a person and closed with OK,
+// its message kept.
+struct AnsweredErrorBoxes
+{
+    QStringList messages;
+    const ErrorSinkForTesting sink{[this](const QString &message) { messages << message; },
+                                   ErrorSinkForTesting::AnsweringTheBox};
+};
 
 // The program as it starts, saving into a folder of its own.
 class RunningProgram

@@ -65,9 +65,7 @@ class TestCommandsWhileEditing : public QObject
     Q_OBJECT
 
     const RegionalSettings::PinForTesting m_hungarian{RegionalSettings::hungarian()};
-    QStringList m_errors;
-    const ErrorSinkForTesting m_errorBoxes{[this](const QString &message) { m_errors << message; },
-                                           ErrorSinkForTesting::AnsweringTheBox};
+    AnsweredErrorBoxes m_errorBoxes;
     std::unique_ptr<RunningProgram> m_program;
 
     // Writes the saved form that a load row reads, enciphered under Password.
@@ -109,7 +107,7 @@ private slots:
 
     void init()
     {
-        m_errors.clear();
+        m_errorBoxes.messages.clear();
         m_program = std::make_unique<RunningProgram>();
     }
 
@@ -205,7 +203,7 @@ private slots:
             break;
         }
         case LoadWithErrorBox:
-            QCOMPARE(m_errors, QStringList{QStringLiteral("'E' is not a valid floating point value")});
+            QCOMPARE(m_errorBoxes.messages, QStringList{QStringLiteral("'E' is not a valid floating point value")});
             QCOMPARE(m_program->form().text(*FieldCatalogue::find(u"PBNumEdit2")), QStringLiteral("E"));
             break;
         case LoadWithMessageBox:
@@ -214,7 +212,7 @@ private slots:
         }
         QCOMPARE(script.pendingAnswers(), 0);
         if (command != LoadWithErrorBox)
-            QVERIFY(m_errors.isEmpty());
+            QVERIFY(m_errorBoxes.messages.isEmpty());
         QCOMPARE(typedText(edited), expected);
         // A wrong tax number is hinted once loaded; a dialog coming and going is no leaving the field.
         QWidget *taxNumber = m_program->field(TaxNumber);
@@ -244,7 +242,7 @@ private slots:
         const int position = m_program->window().scrollArea()->position();
         wheel(QApplication::focusWidget(), -120);
         QCOMPARE(m_program->window().scrollArea()->position(), position + 20);
-        QCOMPARE(m_errors.size(), command == LoadWithErrorBox ? 1 : 0);
+        QCOMPARE(m_errorBoxes.messages.size(), command == LoadWithErrorBox ? 1 : 0);
     }
 };
 

@@ -402,7 +402,7 @@ private slots:
         QCOMPARE(edit->text(), kept);
     }
 
-    void pasteOfForeignTextIsRefused()
+    void pasteOfForeignTextOrLineBreaksIsRefused()
     {
         auto *edit = qobject_cast<QLineEdit *>(field("Edit1"));
         edit->setText(QStringLiteral("Nagy"));
@@ -412,6 +412,16 @@ private slots:
         QApplication::clipboard()->setText(QString::fromUtf8(" Őrs"));
         edit->paste();
         QCOMPARE(edit->text(), QString::fromUtf8("Nagy Őrs"));
+        // One line: a saved form would bring back only the part after a line break.
+        for (const char *lines : {"\nBéla", "\rBéla", "Béla\r\n"}) {
+            QApplication::clipboard()->setText(QString::fromUtf8(lines));
+            edit->paste();
+            QCOMPARE(edit->text(), QString::fromUtf8("Nagy Őrs"));
+        }
+        // No more than a field holds.
+        QApplication::clipboard()->setText(QString(40000, u'x'));
+        edit->paste();
+        QCOMPARE(edit->text().size(), 32767);
     }
 
     // A wrong number is hinted once the user leaves its field, and the right one typed over it

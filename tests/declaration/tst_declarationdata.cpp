@@ -173,6 +173,10 @@ private slots:
         row("the table's own index takes no text", "hu", {"AdvStringGrid1=x"}, {}, {});
         row("data cells", "hu", {"[3,7]=1970.01.02", "[1,1]=" + kovacs, "[4,10]=last"}, {},
             {"[3,7]=1970.01.02", "[1,1]=" + kovacs, "[4,10]=last"});
+        const QString full(FieldCatalogue::FieldCapacity, u'x');
+        row("a field and a cell hold 32767 characters at most", "hu",
+            {"Edit1=" + full + "y", "PBNumEdit1=" + QString(40000, u'1'), "[2,3]=" + full + "yz"}, {},
+            {"Edit1=" + full, "PBNumEdit1=" + QString(FieldCatalogue::FieldCapacity, u'1'), "[2,3]=" + full});
         row("header cells and cells outside the table take nothing", "hu",
             {"[0,1]=x", "[1,0]=x", "[0,0]=x", "[5,1]=x", "[1,11]=x", "[-1,1]=x", "[1,-1]=x"}, {}, {});
     }

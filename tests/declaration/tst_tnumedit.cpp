@@ -1,6 +1,7 @@
 #include "AmountFieldTesting.h"
 #include "AmountText.h"
 #include "ExpectedError.h"
+#include "FieldCatalogue.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -258,6 +259,23 @@ private slots:
         QTest::keyClick(m_edit, '3');
         QTest::keyClick(m_edit, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_edit->Text(), QString("123"));
+    }
+
+    // A field holds 32767 characters: a paste or a keystroke that would go beyond is refused whole.
+    void fullFieldTakesNoMore()
+    {
+        const QString almost(FieldCatalogue::FieldCapacity - 1, u'1');
+        focusWithText(almost, int(almost.size()));
+        QSignalSpy changes(m_edit, &TNumEdit::OnChange);
+        QGuiApplication::clipboard()->setText("23");
+        QTest::keyClick(m_edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_edit->Text(), almost);
+        QCOMPARE(changes.count(), 0);
+        QTest::keyClick(m_edit, '2');
+        QTest::keyClick(m_edit, '3');
+        QCOMPARE(m_edit->Text(), almost + '2');
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(m_edit->cursorPosition(), FieldCatalogue::FieldCapacity);
     }
 
     void keypadDecimalTypesTheSeparator()

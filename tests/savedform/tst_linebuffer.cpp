@@ -125,8 +125,22 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), buffer.text());
         LineBuffer read;
-        read.loadFromFile(path);
+        read.loadFromFile(path, buffer.text().size());
         QCOMPARE(read.text(), buffer.text());
+    }
+
+    // A file of more bytes than the largest allowed is refused, the text kept.
+    void largerFileIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("f.txt");
+        LineBuffer buffer;
+        buffer.setText("0123456789");
+        buffer.saveToFile(path);
+        LineBuffer read;
+        read.setText("kept");
+        QCOMPARE(errorOf([&] { read.loadFromFile(path, 9); }), QStringLiteral("Invalid file format"));
+        QCOMPARE(read.text(), QByteArray("kept"));
     }
 
     void saveReplacesTheFile()
@@ -139,7 +153,7 @@ private slots:
         buffer.setText("short");
         buffer.saveToFile(path);
         LineBuffer read;
-        read.loadFromFile(path);
+        read.loadFromFile(path, 5);
         QCOMPARE(read.text(), QByteArray("short"));
     }
 
@@ -189,7 +203,7 @@ private slots:
         QTemporaryDir dir;
         LineBuffer buffer;
         buffer.setText("kept");
-        const QString message = errorOf([&] { buffer.loadFromFile(dir.path()); }); // a directory
+        const QString message = errorOf([&] { buffer.loadFromFile(dir.path(), 100); }); // a directory
         QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(dir.path())), qPrintable(message));
         QCOMPARE(buffer.text(), QByteArray("kept"));
     }

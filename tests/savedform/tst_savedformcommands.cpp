@@ -1,7 +1,7 @@
+#include "DeclarationSnapshot.h"
 #include "DialogScript.h"
 #include "ErrorBox.h"
 #include "FieldCatalogue.h"
-#include "DeclarationSnapshot.h"
 #include "InMemoryDeclaration.h"
 #include "IntlDialogs.h"
 #include "RecordFormat.h"
@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -308,8 +309,11 @@ private slots:
         for (char &c : randomBytes)
             c = char(random.bounded(256));
         QTest::newRow("random Base64") << randomBytes.toBase64() << QString() << WrongPassword;
-        QTest::newRow("20 MB of Base64") << randomBytes.toBase64().repeated(20 * 1024 * 1024 / 5460) << QString()
-                                         << WrongPassword;
+        QTest::newRow("6 MB of Base64") << randomBytes.toBase64().repeated(6 * 1024 * 1024 / 5460) << QString()
+                                        << WrongPassword;
+        // Larger than any saved form (a form filled to the brim, below, is 6.5 MB).
+        QTest::newRow("20 MB of Base64") << randomBytes.toBase64().repeated(20 * 1024 * 1024 / 5460)
+                                         << QStringLiteral("Invalid file format") << QString();
     }
     void damagedFile()
     {
@@ -324,6 +328,27 @@ private slots:
         QCOMPARE(m_errors, error.isEmpty() ? QStringList() : QStringList{error});
         QCOMPARE(messagesAfterPassword(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(snapshot(program.form()), before);
+    }
+
+    // Every field holding all it can: the largest saved form there is saves and loads back.
+    void fullestFormLoadsBack()
+    {
+        Program saver(m_dir->path());
+        const QString text(FieldCatalogue::FieldCapacity, QChar(u'ő'));
+        const QString amount = "0," + QString(FieldCatalogue::FieldCapacity - 3, u'0') + "1";
+        for (int i = 0; i < int(FieldCatalogue::fields().size()); ++i)
+            saver.form().setText(i, FieldCatalogue::fields()[i].kind == FieldKind::Text ? text : amount);
+        for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
+            for (int r = 1; r < FieldCatalogue::TableRows; ++r)
+                saver.form().setCell(c, r, text);
+        }
+        save(saver, QStringLiteral("titok"));
+        QVERIFY(QFileInfo(path()).size() > 6'400'000);
+
+        Program loader(m_dir->path());
+        load(loader, QStringLiteral("titok"));
+        QCOMPARE(m_errors, QStringList());
+        QCOMPARE(snapshot(loader.form()), snapshot(saver.form()));
     }
 
     void unreadableFile()
