@@ -1,6 +1,7 @@
 #include "LineBuffer.h"
 #include "Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -102,7 +103,7 @@ void LineBuffer::saveToFile(const QString &path) const
 void LineBuffer::loadFromFile(const QString &path, qsizetype largest)
 {
     // Opened without waiting, so that a pipe with no writer cannot hold the program, and read
-    // only if it is a regular file, as a device may never end; a folder keeps its old reason.
+    // only if it is a regular file, as a device may never end; a folder keeps the reason Qt gives.
     const QString shown = QDir::toNativeSeparators(path);
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
@@ -111,8 +112,9 @@ void LineBuffer::loadFromFile(const QString &path, qsizetype largest)
     file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat status = {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
-        throw Error::cannotOpenFile(shown, S_ISDIR(status.st_mode) ? QStringLiteral("file to open is a directory")
-                                                                   : QStringLiteral("Not a regular file"));
+        throw Error::cannotOpenFile(shown, S_ISDIR(status.st_mode)
+                                               ? QCoreApplication::translate("QIODevice", "file to open is a directory")
+                                               : QStringLiteral("Not a regular file"));
     const QByteArray text = file.read(largest + 1);
     if (text.size() > largest)
         throw Error::invalidFileFormat();

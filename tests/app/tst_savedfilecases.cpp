@@ -165,30 +165,36 @@ private slots:
     void fileCase_data()
     {
         QTest::addColumn<int>("obstacle");
-        QTest::addColumn<int>("command");   // the menu item: 1 save, 2 load
-        QTest::addColumn<QString>("error"); // the error box's message, %1 the file's path
+        QTest::addColumn<int>("command");       // the menu item: 1 save, 2 load
+        QTest::addColumn<QString>("error");     // the error box's message, %1 the file's path, %2 the reason
+        QTest::addColumn<QByteArray>("reason"); // in Qt's words, translated as the program shows it
         QTest::addColumn<QString>("message");
 
-        const QString cannotOpen = QStringLiteral("Cannot open file \"%1\". ");
-        const QString cannotCreate = QStringLiteral("Cannot create file \"%1\". ");
-        QTest::newRow("pipe") << int(Pipe) << 2 << cannotOpen + "Not a regular file" << QString();
-        QTest::newRow("link to /dev/zero") << int(LinkToZero) << 2 << cannotOpen + "Not a regular file" << QString();
-        QTest::newRow("link to nothing") << int(LinkToNothing) << 2 << QString() << NoSavedForm;
-        QTest::newRow("folder") << int(Folder) << 2 << cannotOpen + "file to open is a directory" << QString();
-        QTest::newRow("far too large") << int(FarTooLarge) << 2 << QStringLiteral("Invalid file format") << QString();
-        QTest::newRow("unreadable") << int(Unreadable) << 2 << cannotOpen + "Permission denied" << QString();
+        const QString cannotOpen = QStringLiteral("Cannot open file \"%1\". %2");
+        const QString cannotCreate = QStringLiteral("Cannot create file \"%1\". %2");
+        const QString notRegular = QStringLiteral("Cannot open file \"%1\". Not a regular file");
+        QTest::newRow("pipe") << int(Pipe) << 2 << notRegular << QByteArray() << QString();
+        QTest::newRow("link to /dev/zero") << int(LinkToZero) << 2 << notRegular << QByteArray() << QString();
+        QTest::newRow("link to nothing") << int(LinkToNothing) << 2 << QString() << QByteArray() << NoSavedForm;
+        QTest::newRow("folder") << int(Folder) << 2 << cannotOpen << QByteArray("file to open is a directory")
+                                << QString();
+        QTest::newRow("far too large") << int(FarTooLarge) << 2 << QStringLiteral("Invalid file format") << QByteArray()
+                                       << QString();
+        QTest::newRow("unreadable") << int(Unreadable) << 2 << cannotOpen << QByteArray("Permission denied")
+                                    << QString();
         QTest::newRow("read-only file on save")
-            << int(ReadOnlyFile) << 1 << cannotCreate + "Existing file %1 is not writable" << QString();
+            << int(ReadOnlyFile) << 1 << cannotCreate << QByteArray("Existing file %1 is not writable") << QString();
         QTest::newRow("read-only folder on save")
-            << int(ReadOnlyFolder) << 1 << cannotCreate + "Permission denied" << QString();
+            << int(ReadOnlyFolder) << 1 << cannotCreate << QByteArray("Permission denied") << QString();
         QTest::newRow("full disk on save")
-            << int(FullDisk) << 1 << cannotCreate + "No space left on device" << QString();
+            << int(FullDisk) << 1 << cannotCreate << QByteArray("No space left on device") << QString();
     }
     void fileCase()
     {
         QFETCH(int, obstacle);
         QFETCH(int, command);
         QFETCH(QString, error);
+        QFETCH(QByteArray, reason);
         QFETCH(QString, message);
         if (needsOtherUserThanRoot(Obstacle(obstacle)) && geteuid() == 0)
             QSKIP("root may read and write every file: the ctest entry savedfilecases_unprivileged runs this");
@@ -201,8 +207,11 @@ private slots:
 
         choose(command);
         QCOMPARE(m_message, message);
+        // The reason is the system's, as Qt words it in the program's language.
+        const char *context = reason.startsWith("Existing") ? "QSaveFile" : "QIODevice";
+        error.replace(QLatin1String("%2"), QCoreApplication::translate(context, reason.constData()));
         QCOMPARE(m_errorBoxes.messages,
-                 error.isEmpty() ? QStringList() : QStringList{QString(error).replace("%1", path())});
+                 error.isEmpty() ? QStringList() : QStringList{error.replace(QLatin1String("%1"), path())});
         QCOMPARE(snapshot(m_program->form()), fields);
         if (command == 1) {
             // The old file is kept whole, and no temporary file is left beside it.
