@@ -7,54 +7,17 @@
 #include "Fonts.h"
 #include "FormPalette.h"
 #include "FormScrollArea.h"
+#include "FormWheel.h"
 #include "GroupBuildSchedule.h"
 #include "ReportTemplates.h"
 #include "SavedFormCommands.h"
-#include "THeaderFill.h"
-#include "TStringGrid.h"
+#include "SectionPanels.h"
+#include "WorkAreaFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
-#include <QWheelEvent>
-#include <utility>
-
-namespace {
-
-const QColor ContentBackground(0xEA, 0xE5, 0xCF);
-const QColor HighlightStart(0xFB, 0xE6, 0x94);
-const QColor HighlightEnd(0xEE, 0x95, 0x15);
-const QColor PlainFill(0xD2, 0xCF, 0xBE);
-const QColor PlainCaption(0x4F, 0x50, 0x45);
-
-constexpr int WheelPixels = 20;
-
-QFrame *panel(QWidget *parent, const QString &name, QRect geometry, QFrame::Shadow shadow, const QColor &background)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameStyle(QFrame::Panel | shadow);
-    frame->setLineWidth(1);
-    frame->setGeometry(geometry);
-    frame->setAutoFillBackground(true);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, background);
-    frame->setPalette(palette);
-    return frame;
-}
-
-QLabel *titleLabel(QWidget *parent, const TitleSpec &title)
-{
-    auto *label = new QLabel(title.text, parent);
-    label->setObjectName(title.name);
-    label->setFont(Fonts::byPixelHeight(QStringLiteral("Arial"), 27, Fonts::Bold));
-    label->setGeometry(title.geometry);
-    return label;
-}
-
-} // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
@@ -65,22 +28,21 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setPalette(formPalette());
 
     buildMenu();
-    buildContent();
-
-    m_focusConnection =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
-    qApp->installEventFilter(this);
-    // Installed after this window's own filter, so that it sees the user's first input before it.
-    new GroupBuildSchedule(*m_declaration, *this, *m_scrollArea);
+    auto *scrollArea = new FormScrollArea(this);
+    setCentralWidget(scrollArea);
+    QWidget *content = buildContent();
+    scrollArea->setWidget(content->parentWidget());
+    const auto *sections = new SectionPanels(*content, *scrollArea);
+    m_declaration = new DeclarationForm(sections->panel(1), sections->panel(2), sections->panel(3), this);
+    m_printer = std::make_unique<DeclarationPrinter>(*m_declaration, buildReportTemplates);
+    m_workArea = new WorkAreaFit(*this);
+    new FormWheel(*this, *scrollArea, *m_declaration->grid());
+    // Installed after the wheel's filter, so that it sees the user's first input before it.
+    new GroupBuildSchedule(*m_declaration, *this, *scrollArea);
     m_declaration->widget(0)->setFocus(); // Edit1 takes the focus when the window becomes active
 }
 
-TForm1::~TForm1()
-{
-    // Destroying the fields moves the focus: this window must no longer hear of it.
-    disconnect(m_focusConnection);
-    qApp->removeEventFilter(this);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::buildMenu()
 {
@@ -103,90 +65,30 @@ void TForm1::buildMenu()
             guarded([this, handler] { (this->*handler)(); });
             m_focusKeeper->commandDone();
         });
-        m_menuActions[i] = action;
     }
 }
 
-void TForm1::buildContent()
+QWidget *TForm1::buildContent()
 {
-    m_scrollArea = new FormScrollArea(this);
-    setCentralWidget(m_scrollArea);
-
     auto *client = new QWidget;
     client->setAutoFillBackground(true);
-
-    QFrame *content =
-        panel(client, QStringLiteral("Panel1"), FieldCatalogue::contentPanel(), QFrame::Raised, ContentBackground);
+    QFrame *content = formPanel(client, QStringLiteral("Panel1"), FieldCatalogue::contentPanel(), QFrame::Raised);
     // The scroll range reaches the content panel's bottom edge; no horizontal range.
     client->setMinimumHeight(content->geometry().bottom() + 1);
-    for (const TitleSpec &title : FieldCatalogue::titles())
-        titleLabel(content, title);
-
-    for (int s = 0; s < 3; ++s) {
-        const SectionSpec &layout = FieldCatalogue::sections()[s];
-        m_sectionPanels[s] = panel(content, layout.panel, layout.geometry, QFrame::Sunken, ContentBackground);
-        m_headerFills[s] = new THeaderFill(layout.caption, m_sectionPanels[s]);
-        m_headerFills[s]->setObjectName(layout.bar);
-        m_headerFills[s]->setGeometry(layout.barGeometry);
-        // Until the focus first enters a section, every bar is highlighted in the window-text colour.
-        m_headerFills[s]->setColors(HighlightStart, HighlightEnd, this->palette().color(QPalette::WindowText));
+    for (const TitleSpec &title : FieldCatalogue::titles()) {
+        auto *label = new QLabel(title.text, content);
+        label->setObjectName(title.name);
+        label->setFont(Fonts::byPixelHeight(QStringLiteral("Arial"), 27, Fonts::Bold));
+        label->setGeometry(title.geometry);
     }
-    m_scrollArea->setWidget(client);
-
-    m_declaration = new DeclarationForm(m_sectionPanels[0], m_sectionPanels[1], m_sectionPanels[2], this);
-    m_printer = std::make_unique<DeclarationPrinter>(*m_declaration, buildReportTemplates);
+    return content;
 }
 
 void TForm1::showFillingWorkArea()
 {
-    // A Wayland window cannot place itself, and the screen's work area there may include the
-    // panels: only the compositor knows the area, and a maximised window fills it.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        showMaximized();
-    } else {
-        setGeometry(screen()->availableGeometry());
-        show();
-        fitFrameToWorkArea();
-    }
-    m_scrollArea->setPosition(0);
+    m_workArea->show();
+    findChild<FormScrollArea *>()->setPosition(0);
     activateWindow();
-}
-
-QMargins TForm1::frameMargins() const
-{
-    const QRect frame = frameGeometry();
-    return {geometry().left() - frame.left(), geometry().top() - frame.top(), frame.right() - geometry().right(),
-            frame.bottom() - geometry().bottom()};
-}
-
-void TForm1::fitFrameToWorkArea()
-{
-    // The frame lies outside the client geometry: shrink so that the whole frame fits the area.
-    m_fittedFrame = frameMargins();
-    setGeometry(screen()->availableGeometry().marginsRemoved(*m_fittedFrame));
-}
-
-void TForm1::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    refitWhenFramed();
-}
-
-void TForm1::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_fittedFrame) {
-        refitWhenFramed();
-        m_fittedFrame.reset(); // from now on the window is the user's to move and resize
-    }
-}
-
-void TForm1::refitWhenFramed()
-{
-    // A window manager frames the window only after it is shown; its frame is known by the time
-    // it moves the window into it or first activates it, and is fitted to the work area then.
-    if (m_fittedFrame && frameMargins() != *m_fittedFrame)
-        fitFrameToWorkArea();
 }
 
 void TForm1::Nyomtats1Click()
@@ -218,110 +120,4 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     event->accept();
     QCoreApplication::quit();
-}
-
-void TForm1::setHighlighted(int section, bool highlighted)
-{
-    THeaderFill *bar = m_headerFills[section - 1];
-    if (highlighted)
-        bar->setColors(HighlightStart, HighlightEnd, Qt::black);
-    else
-        bar->setColors(PlainFill, PlainFill, PlainCaption);
-}
-
-void TForm1::Panel2Enter()
-{
-    setHighlighted(1, true);
-    setHighlighted(2, false);
-    setHighlighted(3, false);
-}
-
-void TForm1::Panel3Enter()
-{
-    setHighlighted(2, true);
-    setHighlighted(1, false);
-    setHighlighted(3, false);
-}
-
-void TForm1::Panel4Enter()
-{
-    setHighlighted(3, true);
-    setHighlighted(1, false);
-    setHighlighted(2, false);
-}
-
-int TForm1::sectionOf(const QWidget *widget) const
-{
-    for (int s = 0; s < 3; ++s) {
-        if (widget && m_sectionPanels[s]->isAncestorOf(widget))
-            return s + 1;
-    }
-    return 0;
-}
-
-void TForm1::focusChanged(QWidget *now)
-{
-    const int section = sectionOf(now);
-    if (section == 0)
-        return; // focus outside the declaration (a dialog, another window): nothing entered
-    const int previous = std::exchange(m_lastSection, section);
-    // The grid's in-place editor belongs to the table: the table is what comes into view.
-    TStringGrid *grid = m_declaration->grid();
-    m_scrollArea->showWidget(grid->isAncestorOf(now) ? grid : now);
-    if (section == previous)
-        return;
-    guarded([this, section] {
-        switch (section) {
-        case 1:
-            Panel2Enter();
-            break;
-        case 2:
-            Panel3Enter();
-            break;
-        case 3:
-            Panel4Enter();
-            break;
-        }
-    });
-}
-
-void TForm1::FormMouseWheelDown(bool &handled)
-{
-    handled = true;
-    m_scrollArea->setPosition(m_scrollArea->position() + WheelPixels);
-}
-
-void TForm1::FormMouseWheelUp(bool &handled)
-{
-    handled = true;
-    m_scrollArea->setPosition(m_scrollArea->position() - WheelPixels);
-}
-
-void TForm1::wheelStep(bool down)
-{
-    QWidget *focus = QApplication::focusWidget();
-    TStringGrid *grid = m_declaration->grid();
-    if (focus && (focus == grid || grid->isAncestorOf(focus))) {
-        grid->stepCurrentRow(down ? 1 : -1);
-        return;
-    }
-    bool handled = false;
-    if (down)
-        FormMouseWheelDown(handled);
-    else
-        FormMouseWheelUp(handled);
-}
-
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::Wheel)
-        return false;
-    auto *target = qobject_cast<QWidget *>(watched);
-    if (!target || target->window() != this)
-        return false;
-    // The step goes to the focused control, wherever the pointer is.
-    const int steps = m_wheelSteps.add(static_cast<QWheelEvent *>(event)->angleDelta().y());
-    for (int i = 0; i < std::abs(steps); ++i)
-        guarded([this, steps] { wheelStep(steps < 0); });
-    return true;
 }

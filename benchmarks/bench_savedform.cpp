@@ -27,7 +27,7 @@ std::unique_ptr<QTemporaryDir> benchFolder()
 }
 
 // The declaration on three plain panels, every field filled (the variant makes two fillings
-// differ in every field), with the commands saving into a folder of their own.
+// differ in every field); the runs save into folders of their own.
 struct Program
 {
     QWidget window;
@@ -36,11 +36,10 @@ struct Program
     TRijndael cipher;
     std::unique_ptr<SavedFormCommands> commands;
 
-    Program(const QString &directory, int variant)
+    explicit Program(int variant)
     {
         form = new DeclarationForm(new QWidget(&window), new QWidget(&window), new QWidget(&window), &window);
         commands = std::make_unique<SavedFormCommands>(*form, form3, cipher);
-        commands->setDirectory(directory);
         const auto &fields = FieldCatalogue::fields();
         for (int i = 0; i < int(fields.size()); ++i) {
             if (fields[i].kind == FieldKind::Text)
@@ -58,8 +57,9 @@ struct Program
 std::function<void()> saveFullForm()
 {
     std::shared_ptr<QTemporaryDir> dir = benchFolder();
-    auto program = std::make_shared<Program>(dir->path(), 0);
+    auto program = std::make_shared<Program>(0);
     return [dir, program] {
+        const SavedFormCommands::FolderForTesting folder(dir->path());
         program->commands->collectPlaintext();
         program->commands->encipherAndWrite(Password);
     };
@@ -71,14 +71,15 @@ std::function<void()> loadFullForm()
     auto dirs = std::make_shared<std::array<std::unique_ptr<QTemporaryDir>, 2>>();
     for (int variant = 0; variant < 2; ++variant) {
         (*dirs)[variant] = benchFolder();
-        Program saver((*dirs)[variant]->path(), variant);
+        Program saver(variant);
+        const SavedFormCommands::FolderForTesting folder((*dirs)[variant]->path());
         saver.commands->collectPlaintext();
         saver.commands->encipherAndWrite(Password);
     }
-    auto program = std::make_shared<Program>((*dirs)[0]->path(), 0);
+    auto program = std::make_shared<Program>(0);
     auto next = std::make_shared<int>(1);
     return [dirs, program, next] {
-        program->commands->setDirectory((*dirs)[*next]->path());
+        const SavedFormCommands::FolderForTesting folder((*dirs)[*next]->path());
         program->commands->readAndRestore(Password);
         *next = 1 - *next;
     };

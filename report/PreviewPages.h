@@ -12,6 +12,7 @@ class PreviewPages : public QWidget
 public:
     explicit PreviewPages(const std::vector<PreparedPage> &pages, QWidget *parent = nullptr);
 
+    const std::vector<PreparedPage> &pages() const { return m_pages; }
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
 

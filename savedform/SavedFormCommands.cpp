@@ -15,6 +15,12 @@ namespace {
 
 const char FileName[] = "KTV3815.txt";
 
+QString &folderForTesting()
+{
+    static QString folder;
+    return folder;
+}
+
 QString askPassword(const char *caption, const char *prompt)
 {
     DialogLanguage = LanguageTable::Hungarian;
@@ -37,11 +43,14 @@ SavedFormCommands::SavedFormCommands(DeclarationData &form, TForm3 &form3, TRijn
 {
 }
 
-QString SavedFormCommands::filePath() const
+QString SavedFormCommands::filePath()
 {
-    const QString directory = m_directory.isEmpty() ? QCoreApplication::applicationDirPath() : m_directory;
-    return QDir(directory).absoluteFilePath(QLatin1String(FileName));
+    const QString &folder = folderForTesting();
+    return QDir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+        .absoluteFilePath(QLatin1String(FileName));
 }
+
+SavedFormCommands::FolderForTesting::FolderForTesting(const QString &folder) : m_folder(folderForTesting(), folder) {}
 
 void SavedFormCommands::save()
 {

@@ -1,4 +1,6 @@
 #pragma once
+#include "ScopedValue.h"
+
 #include <QString>
 
 class DeclarationData;
@@ -13,9 +15,18 @@ class SavedFormCommands
 public:
     SavedFormCommands(DeclarationData &form, TForm3 &form3, TRijndael &cipher);
 
-    // Where the file lives; the program's own directory unless set (tests use their own).
-    void setDirectory(const QString &directory) { m_directory = directory; }
-    QString filePath() const;
+    // Where the file lives: KTV3815.txt in the program's own folder.
+    static QString filePath();
+
+    // Tests and the bench keep the file in a folder of their own, for as long as this object lives.
+    class FolderForTesting
+    {
+    public:
+        explicit FolderForTesting(const QString &folder);
+
+    private:
+        ScopedValue<QString> m_folder;
+    };
 
     // Collects the fields, asks for a password and writes the file. An empty password writes
     // nothing and shows nothing.
@@ -32,5 +43,4 @@ private:
     DeclarationData &m_form;
     TForm3 &m_form3;
     TRijndael &m_cipher;
-    QString m_directory;
 };

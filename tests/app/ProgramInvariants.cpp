@@ -66,7 +66,7 @@ std::optional<QString> focusAndHighlight(const RunningProgram &program)
         return QStringLiteral("the focus is in %1, which is no field").arg(focus->objectName());
     for (int s = 1; s <= 3; ++s) {
         const QColor expected = s == section ? HighlightStart : PlainFill;
-        if (program.window().headerFill(s)->startColor() != expected)
+        if (headerFillOf(program.window(), s)->startColor() != expected)
             return QStringLiteral("the focus is in section %1, but bar %2 has the wrong look").arg(section).arg(s);
     }
     return std::nullopt;

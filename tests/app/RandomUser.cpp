@@ -242,7 +242,7 @@ void RandomUser::clipboardKey()
 
 void RandomUser::click()
 {
-    FormScrollArea *scroll = m_program.window().scrollArea();
+    FormScrollArea *scroll = scrollAreaOf(m_program.window());
     QWidget *content = scroll->widget();
     QWidget *target = nullptr;
     QPoint at;

@@ -12,6 +12,7 @@
 #include "SavedFormCommands.h"
 #include "Startup.h"
 #include "TForm1.h"
+#include "THeaderFill.h"
 #include "TRijndael.h"
 #include "TStringGrid.h"
 #include "Windows1250.h"
@@ -26,6 +27,20 @@
 #include <optional>
 
 namespace WindowTesting {
+
+// The main window's parts, found as the form names them.
+inline DeclarationForm &declarationOf(const QWidget &window)
+{
+    return *window.findChild<DeclarationForm *>();
+}
+inline FormScrollArea *scrollAreaOf(const QWidget &window)
+{
+    return window.findChild<FormScrollArea *>();
+}
+inline THeaderFill *headerFillOf(const QWidget &window, int section)
+{
+    return window.findChild<THeaderFill *>(QStringLiteral("HeaderFill%1").arg(section));
+}
 
 // Types text character by character the way a keyboard with those keys would.
 inline void type(QWidget *target, const QString &text)
@@ -63,22 +78,21 @@ class RunningProgram
 public:
     RunningProgram()
     {
-        m_windows.form1().savedForm().setDirectory(m_directory.path());
         if (!QTest::qWaitForWindowActive(&m_windows.form1()))
             qFatal("the main window did not become active");
     }
 
     TForm1 &window() const { return m_windows.form1(); }
-    DeclarationForm &form() const { return window().declaration(); }
+    DeclarationForm &form() const { return declarationOf(window()); }
     TStringGrid *grid() const { return form().grid(); }
     QWidget *field(QStringView name) const { return form().widget(*FieldCatalogue::find(name)); }
-    QString savedFile() const { return window().savedForm().filePath(); }
+    static QString savedFile() { return SavedFormCommands::filePath(); }
 
     // A click on the menu bar entry (0 print, 1 save, 2 load), the way a mouse chooses it.
     void choose(int item) const
     {
         QMenuBar *bar = window().menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window().menuAction(item)).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(item)).center());
     }
 
     // Alt (pressed and released alone) or F10 hands the keyboard to the menu bar.
@@ -120,6 +134,7 @@ public:
 
 private:
     QTemporaryDir m_directory;
+    const SavedFormCommands::FolderForTesting m_folder{m_directory.path()};
     Startup m_windows;
 };
 

@@ -102,7 +102,7 @@ private slots:
         m_form->showFillingWorkArea();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         // A wrong tax number written while its field lacks the focus, as a load writes it.
-        m_form->declaration().setText(*FieldCatalogue::find(u"Edit6"), WrongTaxNumber);
+        m_form->findChild<DeclarationForm *>()->setText(*FieldCatalogue::find(u"Edit6"), WrongTaxNumber);
         // A screen reader starting while the window is up: the whole form is there to be read.
         QAccessible::setActive(true);
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
@@ -206,7 +206,7 @@ private slots:
     // What is typed into a cell is what the cell says; its place stays in the description.
     void aFilledCellSpeaksItsText()
     {
-        TStringGrid *grid = m_form->declaration().grid();
+        TStringGrid *grid = m_form->findChild<DeclarationForm *>()->grid();
         grid->setCell(1, 2, QString::fromUtf8("Kiss Ödön"));
         QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(1, 0);
         QCOMPARE(cell->text(QAccessible::Name), QString::fromUtf8("Kiss Ödön"));

@@ -9,6 +9,7 @@
 #include "Fonts.h"
 #include "MsgDlg.h"
 #include "PreviewDialog.h"
+#include "PreviewPages.h"
 #include "RegionalSettings.h"
 #include "THeaderFill.h"
 #include "WindowTesting.h"
@@ -169,7 +170,7 @@ private slots:
         std::vector<PreparedPage> shownInPreview;
         const PreviewDialog::ModalHookForTesting previewHook([&](PreviewDialog &preview) {
             QVERIFY(preview.isActiveWindow());
-            shownInPreview = m_program->window().printer().report().preparedPages();
+            shownInPreview = preview.pagesWidget()->pages();
             QTest::keyClick(&preview, Qt::Key_Escape);
         });
         DialogScript script;
@@ -222,10 +223,10 @@ private slots:
         // The focus is back in the very editor or field, with its selection, the highlight unmoved.
         QTRY_COMPARE(QApplication::focusWidget(), typing.data());
         QCOMPARE(qobject_cast<QLineEdit *>(typing)->selectedText(), selected);
-        QCOMPARE(m_program->window().headerFill(section)->startColor(), QColor(0xFB, 0xE6, 0x94));
+        QCOMPARE(headerFillOf(m_program->window(), section)->startColor(), QColor(0xFB, 0xE6, 0x94));
         for (int other = 1; other <= 3; ++other) {
             if (other != section)
-                QCOMPARE(m_program->window().headerFill(other)->startColor(), QColor(0xD2, 0xCF, 0xBE));
+                QCOMPARE(headerFillOf(m_program->window(), other)->startColor(), QColor(0xD2, 0xCF, 0xBE));
         }
 
         // Typing goes on, Tab leaves, the wheel scrolls from the next field.
@@ -239,9 +240,9 @@ private slots:
         QVERIFY(!typing || edited != CellEditor);
         // Leaving the tax number field with a wrong number hints at it, as a load bringing one did.
         QCOMPARE(taxNumber->toolTip().isEmpty(), edited != TaxNumberField && command != Load);
-        const int position = m_program->window().scrollArea()->position();
+        const int position = scrollAreaOf(m_program->window())->position();
         wheel(QApplication::focusWidget(), -120);
-        QCOMPARE(m_program->window().scrollArea()->position(), position + 20);
+        QCOMPARE(scrollAreaOf(m_program->window())->position(), position + 20);
         QCOMPARE(m_errorBoxes.messages.size(), command == LoadWithErrorBox ? 1 : 0);
     }
 };

@@ -22,6 +22,9 @@
 #include <QTest>
 #include <QWheelEvent>
 
+using WindowTesting::declarationOf;
+using WindowTesting::headerFillOf;
+using WindowTesting::scrollAreaOf;
 using WindowTesting::type;
 using WindowTesting::wheel;
 
@@ -58,20 +61,20 @@ class TestForm1 : public QObject
 
     std::unique_ptr<TForm1> m_form;
 
-    FormScrollArea *scroll() const { return m_form->scrollArea(); }
+    FormScrollArea *scroll() const { return scrollAreaOf(*m_form); }
     QWidget *field(const char *name) const
     {
-        return m_form->declaration().widget(*FieldCatalogue::find(QString::fromLatin1(name)));
+        return declarationOf(*m_form).widget(*FieldCatalogue::find(QString::fromLatin1(name)));
     }
     bool highlighted(int section) const
     {
-        const THeaderFill *bar = m_form->headerFill(section);
+        const THeaderFill *bar = headerFillOf(*m_form, section);
         return bar->startColor() == HighlightStart && bar->endColor() == HighlightEnd &&
                bar->captionColor() == QColor(Qt::black);
     }
     bool plain(int section) const
     {
-        const THeaderFill *bar = m_form->headerFill(section);
+        const THeaderFill *bar = headerFillOf(*m_form, section);
         return bar->startColor() == PlainFill && bar->endColor() == PlainFill && bar->captionColor() == PlainCaption;
     }
 
@@ -91,9 +94,10 @@ private slots:
     {
         QCOMPARE(m_form->windowTitle(),
                  QString::fromUtf8("Elektronikus nyomtatvány - Kökényvára Polgármesteri Hivatal"));
-        QCOMPARE(m_form->headerFill(1)->caption(), QString::fromUtf8("    I. SZEMÉLYI ADATOK"));
-        QCOMPARE(m_form->headerFill(2)->caption(), QString::fromUtf8("     II. JÖVEDELMI ADATOK"));
-        QCOMPARE(m_form->headerFill(3)->caption(), QString::fromUtf8("     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"));
+        QCOMPARE(headerFillOf(*m_form, 1)->caption(), QString::fromUtf8("    I. SZEMÉLYI ADATOK"));
+        QCOMPARE(headerFillOf(*m_form, 2)->caption(), QString::fromUtf8("     II. JÖVEDELMI ADATOK"));
+        QCOMPARE(headerFillOf(*m_form, 3)->caption(),
+                 QString::fromUtf8("     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"));
         QCOMPARE(m_form->findChild<QLabel *>("Label9")->text(), QString::fromUtf8("JÖVEDELEMNYILATKOZAT"));
         QCOMPARE(m_form->findChild<QLabel *>("Label10")->text(), QStringLiteral("KTV3815"));
 
@@ -114,7 +118,7 @@ private slots:
     {
         const auto &fields = FieldCatalogue::fields();
         for (size_t i = 0; i < fields.size(); ++i) {
-            QWidget *w = m_form->declaration().widget(int(i));
+            QWidget *w = declarationOf(*m_form).widget(int(i));
             QCOMPARE(w->objectName(), fields[i].name);
             QCOMPARE(w->geometry(), fields[i].geometry);
             QCOMPARE(w->isEnabled(), fields[i].tabOrder >= 0);
@@ -137,9 +141,9 @@ private slots:
     {
         const TForm1 hidden;
         for (int s = 1; s <= 3; ++s) {
-            QCOMPARE(hidden.headerFill(s)->startColor(), HighlightStart);
-            QCOMPARE(hidden.headerFill(s)->endColor(), HighlightEnd);
-            QCOMPARE(hidden.headerFill(s)->captionColor(), hidden.palette().color(QPalette::WindowText));
+            QCOMPARE(headerFillOf(hidden, s)->startColor(), HighlightStart);
+            QCOMPARE(headerFillOf(hidden, s)->endColor(), HighlightEnd);
+            QCOMPARE(headerFillOf(hidden, s)->captionColor(), hidden.palette().color(QPalette::WindowText));
         }
     }
 
@@ -165,8 +169,8 @@ private slots:
         TForm1 form;
         form.setGeometry(0, 0, 800, height);
         form.show();
-        DeclarationForm &declaration = form.declaration();
-        const QWidget *client = form.scrollArea()->widget();
+        DeclarationForm &declaration = declarationOf(form);
+        const QWidget *client = scrollAreaOf(form)->widget();
         for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
             const BoxSpec &box = FieldCatalogue::incomeGroups()[g - 1];
             const auto *panel = form.findChild<QWidget *>(FieldCatalogue::sections()[box.section - 1].panel);
@@ -187,7 +191,7 @@ private slots:
         } else if (then == "wheel") {
             wheel(declaration.widget(0), -120);
         } else if (then == "scroll") {
-            form.scrollArea()->setPosition(300);
+            scrollAreaOf(form)->setPosition(300);
         } else if (then == "grow") {
             form.resize(800, height + 100);
         } else if (then == "screen reader") {
@@ -311,7 +315,7 @@ private slots:
 
     void wheelInTheTableMovesTheCurrentRow()
     {
-        auto *grid = m_form->declaration().grid();
+        auto *grid = declarationOf(*m_form).grid();
         grid->setFocus();
         const int position = scroll()->position();
         QCOMPARE(grid->currentCellRow(), 1);
@@ -326,7 +330,7 @@ private slots:
 
     void tableTextFollowsTheEditorAndTabLeaves()
     {
-        auto *grid = m_form->declaration().grid();
+        auto *grid = declarationOf(*m_form).grid();
         grid->setFocus();
         grid->setCurrentCellAt(1, 3);
         type(grid, QString::fromUtf8("Kovács Ödön "));
@@ -343,12 +347,12 @@ private slots:
         QCOMPARE(grid->currentCellColumn(), 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Edit7"));
-        QCOMPARE(m_form->declaration().cell(1, 3), QString::fromUtf8("Kovács drÖdön "));
+        QCOMPARE(declarationOf(*m_form).cell(1, 3), QString::fromUtf8("Kovács drÖdön "));
     }
 
     void tabFromAnOpenCellEditorLeavesTheTable()
     {
-        auto *grid = m_form->declaration().grid();
+        auto *grid = declarationOf(*m_form).grid();
         grid->setFocus();
         type(grid, QStringLiteral("x"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -363,7 +367,7 @@ private slots:
 
     void tableHeadersAndShape()
     {
-        auto *grid = m_form->declaration().grid();
+        auto *grid = declarationOf(*m_form).grid();
         // The headers are the view's header sections; the model holds the 4 x 10 data cells.
         QCOMPARE(grid->columnCount(), 4);
         QCOMPARE(grid->rowCount(), 10);
@@ -448,7 +452,7 @@ private slots:
         QFETCH(QString, right);
         const QString hint = name == "Edit5" ? CheckDigits::tajHint(wrong) : CheckDigits::taxNumberHint(wrong);
         QVERIFY(!hint.isEmpty());
-        QWidget *edit = m_form->declaration().widget(*FieldCatalogue::find(name));
+        QWidget *edit = declarationOf(*m_form).widget(*FieldCatalogue::find(name));
         const auto frameColour = [edit] { return edit->grab().toImage().pixelColor(0, edit->height() / 2); };
         const QColor plainFrame = frameColour();
         QTest::mouseClick(edit, Qt::LeftButton);
@@ -458,7 +462,7 @@ private slots:
         QCOMPARE(edit->toolTip(), hint);
         QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description), hint);
         QCOMPARE(frameColour(), QColor(0xE0, 0x00, 0x00));
-        QCOMPARE(m_form->declaration().text(*FieldCatalogue::find(name)), wrong);
+        QCOMPARE(declarationOf(*m_form).text(*FieldCatalogue::find(name)), wrong);
 
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -469,7 +473,7 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Tab);
         QCOMPARE(edit->toolTip(), QString());
         QCOMPARE(frameColour(), plainFrame);
-        QCOMPARE(m_form->declaration().text(*FieldCatalogue::find(name)), right);
+        QCOMPARE(declarationOf(*m_form).text(*FieldCatalogue::find(name)), right);
     }
 
     void errorGuardShowsTheMessageAndKeepsChanges()
@@ -500,7 +504,7 @@ private slots:
         // Amount fields sit in group boxes whose caption font is Arial bold: none may inherit it.
         QFETCH(int, index);
         const FieldSpec &field = FieldCatalogue::fields()[index];
-        const QFont font = m_form->declaration().widget(index)->font();
+        const QFont font = declarationOf(*m_form).widget(index)->font();
         QCOMPARE(font.family(), Fonts::drawnFamily(field.font.family));
         QCOMPARE(font.pixelSize(), field.font.pixelHeight);
         QVERIFY(!font.bold());

@@ -84,7 +84,8 @@ private:
     // One program: the declaration, the buffer window and the cipher, saving into a fresh folder.
     struct Program
     {
-        explicit Program(const QString &directory) { commands.setDirectory(directory); }
+        explicit Program(const QString &directory) : folder(directory) {}
+        const SavedFormCommands::FolderForTesting folder;
         InMemoryDeclaration declaration;
         TForm3 form3;
         TRijndael cipher;
@@ -483,7 +484,7 @@ private slots:
         save(program, QStringLiteral("titok"));
         limit.reset();
 
-        const QString target = program.commands.filePath();
+        const QString target = SavedFormCommands::filePath();
         QCOMPARE(m_errors.size(), 1);
         QVERIFY2(m_errors[0].startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(target)),
                  qPrintable(m_errors[0]));
@@ -501,10 +502,10 @@ private slots:
         TRijndael cipher;
         SavedFormCommands commands(declaration, form3, cipher);
         const QString expected = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KTV3815.txt"));
-        QCOMPARE(commands.filePath(), expected);
+        QCOMPARE(SavedFormCommands::filePath(), expected);
         const QString working = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir->path()));
-        QCOMPARE(commands.filePath(), expected);
+        QCOMPARE(SavedFormCommands::filePath(), expected);
         QDir::setCurrent(working);
     }
 

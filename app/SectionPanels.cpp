@@ -1,0 +1,116 @@
+#include "SectionPanels.h"
+#include "ErrorBox.h"
+#include "FieldCatalogue.h"
+#include "FormScrollArea.h"
+#include "THeaderFill.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <utility>
+
+namespace {
+
+const QColor HighlightStart(0xFB, 0xE6, 0x94);
+const QColor HighlightEnd(0xEE, 0x95, 0x15);
+const QColor PlainFill(0xD2, 0xCF, 0xBE);
+const QColor PlainCaption(0x4F, 0x50, 0x45);
+
+} // namespace
+
+QFrame *formPanel(QWidget *parent, const QString &name, QRect geometry, QFrame::Shadow shadow)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameStyle(QFrame::Panel | shadow);
+    frame->setLineWidth(1);
+    frame->setGeometry(geometry);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, QColor(0xEA, 0xE5, 0xCF));
+    frame->setPalette(palette);
+    return frame;
+}
+
+SectionPanels::SectionPanels(QWidget &content, FormScrollArea &scrollArea)
+    : QObject(&content), m_scrollArea(&scrollArea)
+{
+    for (int s = 0; s < 3; ++s) {
+        const SectionSpec &layout = FieldCatalogue::sections()[s];
+        m_panels[s] = formPanel(&content, layout.panel, layout.geometry, QFrame::Sunken);
+        m_bars[s] = new THeaderFill(layout.caption, m_panels[s]);
+        m_bars[s]->setObjectName(layout.bar);
+        m_bars[s]->setGeometry(layout.barGeometry);
+        // Until the focus first enters a section, every bar is highlighted in the window-text colour.
+        m_bars[s]->setColors(HighlightStart, HighlightEnd, content.palette().color(QPalette::WindowText));
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
+}
+
+void SectionPanels::setHighlighted(int section, bool highlighted)
+{
+    THeaderFill *bar = m_bars[section - 1];
+    if (highlighted)
+        bar->setColors(HighlightStart, HighlightEnd, Qt::black);
+    else
+        bar->setColors(PlainFill, PlainFill, PlainCaption);
+}
+
+void SectionPanels::Panel2Enter()
+{
+    setHighlighted(1, true);
+    setHighlighted(2, false);
+    setHighlighted(3, false);
+}
+
+void SectionPanels::Panel3Enter()
+{
+    setHighlighted(2, true);
+    setHighlighted(1, false);
+    setHighlighted(3, false);
+}
+
+void SectionPanels::Panel4Enter()
+{
+    setHighlighted(3, true);
+    setHighlighted(1, false);
+    setHighlighted(2, false);
+}
+
+int SectionPanels::sectionOf(const QWidget *widget) const
+{
+    for (int s = 0; s < 3; ++s) {
+        if (widget && m_panels[s] && m_panels[s]->isAncestorOf(widget))
+            return s + 1;
+    }
+    return 0;
+}
+
+void SectionPanels::focusChanged(QWidget *now)
+{
+    const int section = sectionOf(now);
+    if (section == 0 || !m_scrollArea)
+        return; // focus outside the declaration (a dialog, another window): nothing entered
+    const int previous = std::exchange(m_lastSection, section);
+    // A cell editor belongs to its table: the table is what comes into view.
+    QWidget *shown = now;
+    for (QWidget *w = now; w != m_panels[section - 1]; w = w->parentWidget()) {
+        if (qobject_cast<QAbstractItemView *>(w))
+            shown = w;
+    }
+    m_scrollArea->showWidget(shown);
+    if (section == previous)
+        return;
+    guarded([this, section] {
+        switch (section) {
+        case 1:
+            Panel2Enter();
+            break;
+        case 2:
+            Panel3Enter();
+            break;
+        case 3:
+            Panel4Enter();
+            break;
+        }
+    });
+}
