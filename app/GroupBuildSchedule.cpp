@@ -84,7 +84,7 @@ void GroupBuildSchedule::buildShown()
     if (!m_declaration || !m_scrollArea || !m_scrollArea->widget())
         return;
     m_builtBottom = shownBottom();
-    m_declaration->buildGroupsAbove(m_scrollArea->widget(), m_builtBottom);
+    m_declaration->fields().buildGroupsAbove(m_scrollArea->widget(), m_builtBottom);
 }
 
 void GroupBuildSchedule::complete()
@@ -98,5 +98,5 @@ void GroupBuildSchedule::complete()
     if (m_scrollArea)
         disconnect(m_scrollArea->verticalScrollBar(), nullptr, this, nullptr);
     if (m_declaration)
-        m_declaration->complete();
+        m_declaration->fields().complete();
 }

@@ -175,14 +175,14 @@ private slots:
             const BoxSpec &box = FieldCatalogue::incomeGroups()[g - 1];
             const auto *panel = form.findChild<QWidget *>(FieldCatalogue::sections()[box.section - 1].panel);
             const bool shown = panel->mapTo(client, box.geometry.topLeft()).y() < height;
-            QCOMPARE(declaration.isBuilt(g), shown);
+            QCOMPARE(declaration.fields().isBuilt(g), shown);
             if (shown)
                 QVERIFY(form.findChild<QWidget *>(QStringLiteral("GroupBox%1").arg(box.number))->isVisible());
         }
-        QCOMPARE(declaration.isComplete(), then == "nothing");
+        QCOMPARE(declaration.fields().isComplete(), then == "nothing");
         if (then == "frame") {
             QVERIFY(QTest::qWaitForWindowExposed(&form));
-            QTRY_VERIFY(declaration.isComplete());
+            QTRY_VERIFY(declaration.fields().isComplete());
         } else if (then == "tab") {
             QWidget *last = declaration.widget(*FieldCatalogue::find(u"Edit8"));
             last->setFocus();
@@ -198,7 +198,7 @@ private slots:
             QAccessible::setActive(true);
             QAccessible::setActive(false);
         }
-        QVERIFY(declaration.isComplete());
+        QVERIFY(declaration.fields().isComplete());
         for (const BoxSpec &box : FieldCatalogue::incomeGroups())
             QVERIFY(form.findChild<QWidget *>(QStringLiteral("GroupBox%1").arg(box.number))->isVisible());
     }

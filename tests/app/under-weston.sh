@@ -5,6 +5,7 @@ set -u
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=ktv-test QT_QPA_PLATFORM=wayland
+export LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/wayland-client.supp
 weston --backend=headless-backend.so --use-pixman --shell=desktop-shell.so --socket="$WAYLAND_DISPLAY" \
     --width=1280 --height=1024 --idle-time=0 >"$runtime/weston.log" 2>&1 &
 weston=$!
