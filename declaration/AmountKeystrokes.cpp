@@ -15,24 +15,18 @@ bool isDigit(QChar c)
 // code, not typed) is left for the parse to refuse.
 bool exponentTooLarge(QStringView exponent)
 {
-    qsizetype pos = 0;
-    if (pos < exponent.size() && (exponent[pos] == u'-' || exponent[pos] == u'+'))
-        ++pos;
+    if (exponent.startsWith(u'-') || exponent.startsWith(u'+'))
+        exponent = exponent.mid(1);
     long long magnitude = 0;
-    for (; pos < exponent.size(); ++pos) {
-        if (!isDigit(exponent[pos]))
+    for (QChar c : exponent) {
+        if (!isDigit(c))
             return false;
-        magnitude = std::min(magnitude * 10 + (exponent[pos].unicode() - u'0'), MaxTypedExponent + 1);
+        magnitude = std::min(magnitude * 10 + (c.unicode() - u'0'), MaxTypedExponent + 1);
     }
     return magnitude > MaxTypedExponent;
 }
 
 } // namespace
-
-AmountKeystrokes::AmountKeystrokes(AmountEditState state, RegionalSettings settings)
-    : m_state(std::move(state)), m_settings(std::move(settings))
-{
-}
 
 void AmountKeystrokes::typeCharacter(QChar c)
 {
@@ -148,20 +142,12 @@ void AmountKeystrokes::typeDigit(QChar digit)
     setText(text, typedCaret);
 }
 
-void AmountKeystrokes::backspace()
+void AmountKeystrokes::pressDeletionKey(Direction direction)
 {
     if (m_state.hasSelection())
         deleteSelection();
     else
-        deleteOne(Direction::Backward);
-}
-
-void AmountKeystrokes::deleteForward()
-{
-    if (m_state.hasSelection())
-        deleteSelection();
-    else
-        deleteOne(Direction::Forward);
+        deleteOne(direction);
 }
 
 bool AmountKeystrokes::isSkippedByDeletion(QChar c) const
@@ -219,13 +205,10 @@ void AmountKeystrokes::deleteSelection()
     }
     // Backspace steps over the separators and the "E"; counting them too would delete
     // characters in front of the selection.
-    int deletions = 0;
-    for (int pos = start; pos < end; ++pos) {
-        if (!isSkippedByDeletion(m_state.text[pos]))
-            ++deletions;
-    }
+    const auto deletions = std::count_if(m_state.text.begin() + start, m_state.text.begin() + end,
+                                         [this](QChar c) { return !isSkippedByDeletion(c); });
     setCaret(end);
-    for (int i = 0; i < deletions; ++i)
+    for (qsizetype i = 0; i < deletions; ++i)
         deleteOne(Direction::Backward);
 }
 
@@ -249,15 +232,33 @@ void AmountKeystrokes::paste(const QString &clipboardText)
 {
     if (m_state.hasSelection())
         deleteSelection();
-    for (QChar c : clipboardText)
-        typeCharacter(c);
+    // Typed one by one but shown as one change; a run of digits that each go in at the caret (behind
+    // the first two characters, before any "E") goes in at once, not with a copy of the text each.
+    const QString before = m_state.text;
+    m_recordingSteps = false;
+    for (qsizetype next = 0, end = 0; next < clipboardText.size(); next = end) {
+        const qsizetype exponentMark = m_state.text.indexOf(u'E');
+        if (m_state.caret > 2 && (exponentMark < 0 || m_state.caret <= exponentMark))
+            while (end < clipboardText.size() && isDigit(clipboardText[end]))
+                ++end;
+        if (end == next) {
+            typeCharacter(clipboardText[end++]);
+            continue;
+        }
+        m_state.text.insert(m_state.caret, QStringView(clipboardText).mid(next, end - next));
+        setCaret(m_state.caret + static_cast<int>(end - next));
+    }
+    m_recordingSteps = true;
+    if (m_state.text != before)
+        m_changes.append(m_state.text);
 }
 
 void AmountKeystrokes::setText(const QString &text, int caret)
 {
     if (text != m_state.text) {
         m_state.text = text;
-        m_changes.append(text);
+        if (m_recordingSteps)
+            m_changes.append(text);
     }
     setCaret(caret);
 }

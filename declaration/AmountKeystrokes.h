@@ -22,19 +22,24 @@ struct AmountEditState
 // The typing rules of the amount field, worked on a copy of its state. Only digits, "-", "E"
 // and the decimal separator are taken; "-" toggles a sign, the separator and "E" each go to
 // their one place, and the integer part is never left empty. The field fires OnChange once per
-// step of a change, so every changed text is recorded in order.
+// step of a change, so every changed text is recorded in order; the characters a paste types
+// are one step.
 class AmountKeystrokes
 {
 public:
-    AmountKeystrokes(AmountEditState state, RegionalSettings settings);
+    AmountKeystrokes(AmountEditState state, RegionalSettings settings)
+        : m_state(std::move(state)), m_settings(std::move(settings))
+    {
+    }
 
     // A character typed or pasted; a refused one beeps and changes nothing.
     void typeCharacter(QChar c);
-    void backspace();
-    void deleteForward();
+    void backspace() { pressDeletionKey(Direction::Backward); }
+    void deleteForward() { pressDeletionKey(Direction::Forward); }
     // The clipboard text of copy and cut; empty, and nothing cut, when nothing is selected.
     QString copy() const;
     QString cut();
+    // The selection rule, then the clipboard's characters typed one by one, shown as one change.
     void paste(const QString &clipboardText);
 
     const AmountEditState &state() const { return m_state; }
@@ -44,6 +49,7 @@ public:
 private:
     enum class Direction { Backward, Forward };
 
+    void pressDeletionKey(Direction direction);
     void deleteOne(Direction direction);
     void deleteSelection();
     void toggleSign(bool inExponent);
@@ -58,4 +64,5 @@ private:
     RegionalSettings m_settings;
     QStringList m_changes;
     int m_beeps = 0;
+    bool m_recordingSteps = true;
 };

@@ -2,7 +2,8 @@
 // characters, Backspace, Delete, caret moves, selections, paste, cut) applied to the text of a
 // new field, "0" selected whole as when the field is entered. After every operation, and for
 // every intermediate text the field shows (each fires OnChange, and a group total reads it),
-// the text must be a number the field can hold, and the caret and selection must lie inside it.
+// the text must be a number the field can hold, and the caret and selection must lie inside it;
+// a paste must end where typing its characters one by one ends.
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
 #include "Error.h"
@@ -168,6 +169,22 @@ void applyCaretOperation(int operation, ByteReader &input, AmountEditState &stat
     }
 }
 
+// A paste ends where deleting the selection and typing the characters one by one end, beeps
+// included; it only shows that as one change and takes its runs of digits at once. Checked where
+// typing one by one costs little.
+void checkPasteAsTyping(const AmountEditState &before, const QString &pasted, const AmountKeystrokes &keystrokes,
+                        const RegionalSettings &settings)
+{
+    if ((before.text.size() + pasted.size()) * pasted.size() > 100000)
+        return;
+    AmountKeystrokes typed(before, settings);
+    if (before.hasSelection())
+        typed.backspace();
+    for (QChar c : pasted)
+        typed.typeCharacter(c);
+    FUZZ_CHECK(typed.state() == keystrokes.state() && typed.beeps() == keystrokes.beeps(), before.text + u'|' + pasted);
+}
+
 void applyEditOperation(int operation, ByteReader &input, AmountKeystrokes &keystrokes, QString &clipboard,
                         const RegionalSettings &settings)
 {
@@ -191,18 +208,25 @@ void applyEditOperation(int operation, ByteReader &input, AmountKeystrokes &keys
     case Delete:
         keystrokes.deleteForward();
         break;
-    case Paste:
-        keystrokes.paste(characters(input, settings, input.next() % (MaxPasteLength + 1)));
+    case Paste: {
+        const QString pasted = characters(input, settings, input.next() % (MaxPasteLength + 1));
+        const AmountEditState before = keystrokes.state();
+        keystrokes.paste(pasted);
+        checkPasteAsTyping(before, pasted, keystrokes, settings);
         break;
+    }
     case Cut:
         clipboard = keystrokes.cut();
         break;
     case Copy:
         clipboard = keystrokes.copy();
         break;
-    case PasteClipboard:
+    case PasteClipboard: {
+        const AmountEditState before = keystrokes.state();
         keystrokes.paste(clipboard);
+        checkPasteAsTyping(before, clipboard, keystrokes, settings);
         break;
+    }
     }
 }
 

@@ -236,8 +236,10 @@ private slots:
         QFETCH(int, modifiers);
         QGuiApplication::clipboard()->setText("1 234,5 Ft");
         m_edit->setFocus(Qt::TabFocusReason);
+        QSignalSpy changes(m_edit, &TNumEdit::OnChange);
         QTest::keyClick(m_edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(m_edit->Text(), QString("1234,5"));
+        QCOMPARE(changes.count(), 1); // one change for the whole paste
     }
 
     void copyAndCut()
