@@ -150,11 +150,6 @@ void AmountKeystrokes::pressDeletionKey(Direction direction)
         deleteOne(direction);
 }
 
-bool AmountKeystrokes::isSkippedByDeletion(QChar c) const
-{
-    return c == m_settings.decimalSeparator || c == m_settings.thousandSeparator || c == u'E';
-}
-
 // Positions from 1: the target character, the decimal separator (0: none) and the "E"
 // (length + 1: none).
 void AmountKeystrokes::deleteOne(Direction direction)
@@ -208,8 +203,10 @@ void AmountKeystrokes::deleteSelection()
     const auto deletions = std::count_if(m_state.text.begin() + start, m_state.text.begin() + end,
                                          [this](QChar c) { return !isSkippedByDeletion(c); });
     setCaret(end);
-    for (qsizetype i = 0; i < deletions; ++i)
-        deleteOne(Direction::Backward);
+    asOneChange([this, deletions] {
+        for (qsizetype i = 0; i < deletions; ++i)
+            deleteOne(Direction::Backward);
+    });
 }
 
 QString AmountKeystrokes::copy() const
@@ -232,24 +229,33 @@ void AmountKeystrokes::paste(const QString &clipboardText)
 {
     if (m_state.hasSelection())
         deleteSelection();
-    // Typed one by one but shown as one change; a run of digits that each go in at the caret (behind
-    // the first two characters, before any "E") goes in at once, not with a copy of the text each.
-    const QString before = m_state.text;
-    m_recordingSteps = false;
-    for (qsizetype next = 0, end = 0; next < clipboardText.size(); next = end) {
-        const qsizetype exponentMark = m_state.text.indexOf(u'E');
-        if (m_state.caret > 2 && (exponentMark < 0 || m_state.caret <= exponentMark))
-            while (end < clipboardText.size() && isDigit(clipboardText[end]))
-                ++end;
-        if (end == next) {
-            typeCharacter(clipboardText[end++]);
-            continue;
+    // Typed one by one; a run of digits that each go in at the caret (behind the first two
+    // characters, before any "E") goes in at once, not with a copy of the text each.
+    asOneChange([this, &clipboardText] {
+        for (qsizetype next = 0, end = 0; next < clipboardText.size(); next = end) {
+            const qsizetype exponentMark = m_state.text.indexOf(u'E');
+            if (m_state.caret > 2 && (exponentMark < 0 || m_state.caret <= exponentMark))
+                while (end < clipboardText.size() && isDigit(clipboardText[end]))
+                    ++end;
+            if (end == next) {
+                typeCharacter(clipboardText[end++]);
+                continue;
+            }
+            m_state.text.insert(m_state.caret, QStringView(clipboardText).mid(next, end - next));
+            setCaret(m_state.caret + static_cast<int>(end - next));
         }
-        m_state.text.insert(m_state.caret, QStringView(clipboardText).mid(next, end - next));
-        setCaret(m_state.caret + static_cast<int>(end - next));
-    }
-    m_recordingSteps = true;
-    if (m_state.text != before)
+    });
+}
+
+// The field shows, and notifies, only the text the steps end in: a change per step cost a copy,
+// a layout and a parse of the whole text each, and beyond the range an error box each.
+void AmountKeystrokes::asOneChange(const std::function<void()> &steps)
+{
+    const QString before = m_state.text;
+    const bool recording = std::exchange(m_recordingSteps, false);
+    steps();
+    m_recordingSteps = recording;
+    if (recording && m_state.text != before)
         m_changes.append(m_state.text);
 }
 
@@ -261,10 +267,4 @@ void AmountKeystrokes::setText(const QString &text, int caret)
             m_changes.append(text);
     }
     setCaret(caret);
-}
-
-void AmountKeystrokes::setCaret(int caret)
-{
-    m_state.caret = caret;
-    m_state.anchor = caret;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 
 // What an amount field shows: its text, its caret and the selection running from the anchor
 // to the caret (anchor == caret: nothing selected). Positions count characters from 0.
@@ -22,8 +23,8 @@ struct AmountEditState
 // The typing rules of the amount field, worked on a copy of its state. Only digits, "-", "E"
 // and the decimal separator are taken; "-" toggles a sign, the separator and "E" each go to
 // their one place, and the integer part is never left empty. The field fires OnChange once per
-// step of a change, so every changed text is recorded in order; the characters a paste types
-// are one step.
+// step of a change, so every changed text is recorded in order; deleting a selection is one
+// step, and so are the characters a paste types.
 class AmountKeystrokes
 {
 public:
@@ -56,9 +57,13 @@ private:
     void typeDecimalSeparator();
     void typeExponentMark();
     void typeDigit(QChar digit);
+    void asOneChange(const std::function<void()> &steps);
     void setText(const QString &text, int caret);
-    void setCaret(int caret);
-    bool isSkippedByDeletion(QChar c) const;
+    void setCaret(int caret) { m_state.caret = m_state.anchor = caret; }
+    bool isSkippedByDeletion(QChar c) const
+    {
+        return c == m_settings.decimalSeparator || c == m_settings.thousandSeparator || c == u'E';
+    }
 
     AmountEditState m_state;
     RegionalSettings m_settings;

@@ -282,7 +282,7 @@ private slots:
         QTest::newRow("digit over part") << "hu"
                                          << "<12|34"
                                          << "5"
-                                         << "5|34" << QStringList{"134", "34", "534"} << 0;
+                                         << "5|34" << QStringList{"34", "534"} << 0;
         // Backspace and Delete
         QTest::newRow("backspace behind the separator")
             << "hu"
@@ -352,10 +352,9 @@ private slots:
                                                   << "|1234<" << QString(BackspaceKey) << "0|" << QStringList{"0"} << 0;
         QTest::newRow("selection keeps the separator")
             << "hu"
-            << "1<2,3|4" << QString(BackspaceKey) << "1|,4" << QStringList{"12,4", "1,4"} << 0;
-        QTest::newRow("selection keeps the E")
-            << "hu"
-            << "1<2E5|" << QString(DeleteKey) << "1|E" << QStringList{"12E", "1E"} << 0;
+            << "1<2,3|4" << QString(BackspaceKey) << "1|,4" << QStringList{"1,4"} << 0;
+        QTest::newRow("selection keeps the E") << "hu"
+                                               << "1<2E5|" << QString(DeleteKey) << "1|E" << QStringList{"1E"} << 0;
         QTest::newRow("selection of the only integer digit")
             << "hu"
             << "<5|,3" << QString(BackspaceKey) << "0|,3" << QStringList{"0,3"} << 0;
@@ -405,7 +404,7 @@ private slots:
         QTest::newRow("paste over a selection") << "1<23|4"
                                                 << "paste"
                                                 << "9"
-                                                << "19|4" << QStringList{"124", "14", "194"} << 0;
+                                                << "19|4" << QStringList{"14", "194"} << 0;
         QTest::newRow("paste refuses clipboard control characters") << "1|"
                                                                     << "paste"
                                                                     << "\x16\x03\x18"
@@ -431,7 +430,7 @@ private slots:
         QTest::newRow("cut") << "1<23|4"
                              << "cut"
                              << "23"
-                             << "1|4" << QStringList{"124", "14"} << 0;
+                             << "1|4" << QStringList{"14"} << 0;
         QTest::newRow("cut the whole text") << "<12,5|"
                                             << "cut"
                                             << "12,5"
