@@ -3,27 +3,9 @@
 
 namespace {
 
-// Typed exponent digits stop where the extended range ends (about 1.19e4932).
-constexpr long long MaxTypedExponent = 4932;
-
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
-}
-
-// The exponent text behind the "E" read as an integer. A text that is not one (written by
-// code, not typed) is left for the parse to refuse.
-bool exponentTooLarge(QStringView exponent)
-{
-    if (exponent.startsWith(u'-') || exponent.startsWith(u'+'))
-        exponent = exponent.mid(1);
-    long long magnitude = 0;
-    for (QChar c : exponent) {
-        if (!isDigit(c))
-            return false;
-        magnitude = std::min(magnitude * 10 + (c.unicode() - u'0'), MaxTypedExponent + 1);
-    }
-    return magnitude > MaxTypedExponent;
 }
 
 } // namespace
@@ -135,7 +117,7 @@ void AmountKeystrokes::typeDigit(QChar digit)
     } else {
         text.insert(caret, digit);
     }
-    if (exponentMark >= 0 && caret > exponentMark && exponentTooLarge(QStringView(text).mid(exponentMark + 1))) {
+    if (exponentMark >= 0 && caret > exponentMark && exponentBeyondRange(QStringView(text).mid(exponentMark + 1))) {
         ++m_beeps;
         return;
     }
@@ -188,8 +170,9 @@ void AmountKeystrokes::deleteOne(Direction direction)
     }
 }
 
-// Deletes the selected characters one by one from the selection's end, as Backspace would,
-// so the decimal separator and the "E" in a selection stay in place.
+// Deletes the selected characters as Backspace pressed once for each from the selection's end
+// would, so the decimal separator and the "E" in a selection stay in place. Behind the first two
+// characters a press only removes the character it reaches: those go at once, the rest by press.
 void AmountKeystrokes::deleteSelection()
 {
     const int start = m_state.selectionStart();
@@ -198,13 +181,23 @@ void AmountKeystrokes::deleteSelection()
         setText(QStringLiteral("0"), 1);
         return;
     }
+    const int plain = std::clamp(2, start, end);
     // Backspace steps over the separators and the "E"; counting them too would delete
     // characters in front of the selection.
-    const auto deletions = std::count_if(m_state.text.begin() + start, m_state.text.begin() + end,
-                                         [this](QChar c) { return !isSkippedByDeletion(c); });
-    setCaret(end);
-    asOneChange([this, deletions] {
-        for (qsizetype i = 0; i < deletions; ++i)
+    const auto presses = std::count_if(m_state.text.begin() + start, m_state.text.begin() + plain,
+                                       [this](QChar c) { return !isSkippedByDeletion(c); });
+    QString text = m_state.text.left(plain);
+    int caret = end;
+    for (int pos = plain; pos < end; ++pos) {
+        if (isSkippedByDeletion(m_state.text[pos]))
+            text += m_state.text[pos];
+        else if (caret == end)
+            caret = pos;
+    }
+    text += QStringView(m_state.text).mid(end);
+    asOneChange([&] {
+        setText(text, caret);
+        for (qsizetype i = 0; i < presses; ++i)
             deleteOne(Direction::Backward);
     });
 }

@@ -3,7 +3,8 @@
 // new field, "0" selected whole as when the field is entered. After every operation, and for
 // every intermediate text the field shows (each fires OnChange, and a group total reads it),
 // the text must be a number the field can hold, and the caret and selection must lie inside it;
-// a paste must end where typing its characters one by one ends.
+// a paste must end where typing its characters one by one ends, and a deleted selection where
+// pressing Backspace for each of its characters ends.
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
 #include "Error.h"
@@ -185,12 +186,29 @@ void checkPasteAsTyping(const AmountEditState &before, const QString &pasted, co
     FUZZ_CHECK(typed.state() == keystrokes.state() && typed.beeps() == keystrokes.beeps(), before.text + u'|' + pasted);
 }
 
+// Deleting a selection ends where Backspace pressed from the selection's end ends, once for every
+// selected character but the separators and the "E"; it only takes the plain ones at once.
+void checkDeletionAsPresses(const AmountEditState &before, const AmountKeystrokes &keystrokes,
+                            const RegionalSettings &settings)
+{
+    const int start = before.selectionStart();
+    const int end = before.selectionEnd();
+    if (start == end || (start == 0 && end == before.text.size()) || before.text.size() * (end - start) > 100000)
+        return;
+    AmountKeystrokes pressed(AmountEditState{before.text, end, end}, settings);
+    for (QChar c : QStringView(before.text).mid(start, end - start)) {
+        if (c != settings.decimalSeparator && c != settings.thousandSeparator && c != u'E')
+            pressed.backspace();
+    }
+    FUZZ_CHECK(pressed.state() == keystrokes.state(), before.text);
+}
+
 void applyEditOperation(int operation, ByteReader &input, AmountKeystrokes &keystrokes, QString &clipboard,
                         const RegionalSettings &settings)
 {
+    const AmountEditState before = keystrokes.state();
     switch (operation) {
     case Type: {
-        const AmountEditState before = keystrokes.state();
         const QChar c = character(input.next(), settings);
         keystrokes.typeCharacter(c);
         // A refused character beeps and changes nothing, caret included.
@@ -204,29 +222,29 @@ void applyEditOperation(int operation, ByteReader &input, AmountKeystrokes &keys
         break;
     case Backspace:
         keystrokes.backspace();
+        checkDeletionAsPresses(before, keystrokes, settings);
         break;
     case Delete:
         keystrokes.deleteForward();
+        checkDeletionAsPresses(before, keystrokes, settings);
         break;
     case Paste: {
         const QString pasted = characters(input, settings, input.next() % (MaxPasteLength + 1));
-        const AmountEditState before = keystrokes.state();
         keystrokes.paste(pasted);
         checkPasteAsTyping(before, pasted, keystrokes, settings);
         break;
     }
     case Cut:
         clipboard = keystrokes.cut();
+        checkDeletionAsPresses(before, keystrokes, settings);
         break;
     case Copy:
         clipboard = keystrokes.copy();
         break;
-    case PasteClipboard: {
-        const AmountEditState before = keystrokes.state();
+    case PasteClipboard:
         keystrokes.paste(clipboard);
         checkPasteAsTyping(before, clipboard, keystrokes, settings);
         break;
-    }
     }
 }
 

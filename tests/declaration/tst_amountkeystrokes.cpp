@@ -353,6 +353,9 @@ private slots:
         QTest::newRow("selection keeps the separator")
             << "hu"
             << "1<2,3|4" << QString(BackspaceKey) << "1|,4" << QStringList{"1,4"} << 0;
+        QTest::newRow("selection behind the first two characters")
+            << "hu"
+            << "98<76,54|3" << QString(BackspaceKey) << "98|,3" << QStringList{"98,3"} << 0;
         QTest::newRow("selection keeps the E") << "hu"
                                                << "1<2E5|" << QString(DeleteKey) << "1|E" << QStringList{"1E"} << 0;
         QTest::newRow("selection of the only integer digit")
