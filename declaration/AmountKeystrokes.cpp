@@ -1,5 +1,6 @@
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
+#include "TypedExponent.h"
 
 namespace {
 
@@ -117,9 +118,10 @@ void AmountKeystrokes::typeDigit(QChar digit)
     } else {
         text.insert(caret, digit);
     }
-    if (exponentMark >= 0 && caret > exponentMark && exponentBeyondRange(QStringView(text).mid(exponentMark + 1))) {
-        ++m_beeps;
-        return;
+    if (exponentMark >= 0 && caret > exponentMark) {
+        const auto front = QStringView(text).mid(exponentMark + 1, caret - exponentMark - 1);
+        if (TypedExponent(front, QStringView(text).mid(caret + 1)).take(QStringView(&digit, 1), m_beeps).isEmpty())
+            return;
     }
     setText(text, typedCaret);
 }
@@ -170,9 +172,8 @@ void AmountKeystrokes::deleteOne(Direction direction)
     }
 }
 
-// Deletes the selected characters as Backspace pressed once for each from the selection's end
-// would, so the decimal separator and the "E" in a selection stay in place. Behind the first two
-// characters a press only removes the character it reaches: those go at once, the rest by press.
+// Backspace from the selection's end, once per selected character but the separators and the "E"
+// (which stay). Behind the first two characters a press just removes one, so those go at once.
 void AmountKeystrokes::deleteSelection()
 {
     const int start = m_state.selectionStart();
@@ -182,8 +183,6 @@ void AmountKeystrokes::deleteSelection()
         return;
     }
     const int plain = std::clamp(2, start, end);
-    // Backspace steps over the separators and the "E"; counting them too would delete
-    // characters in front of the selection.
     const auto presses = std::count_if(m_state.text.begin() + start, m_state.text.begin() + plain,
                                        [this](QChar c) { return !isSkippedByDeletion(c); });
     QString text = m_state.text.left(plain);
@@ -222,26 +221,33 @@ void AmountKeystrokes::paste(const QString &clipboardText)
 {
     if (m_state.hasSelection())
         deleteSelection();
-    // Typed one by one; a run of digits that each go in at the caret (behind the first two
-    // characters, before any "E") goes in at once, not with a copy of the text each.
+    // Typed one by one, but a run of digits that each simply go in at the caret or are refused
+    // (behind the first two characters, not right behind the "E") at once, not a copy of the text each.
     asOneChange([this, &clipboardText] {
         for (qsizetype next = 0, end = 0; next < clipboardText.size(); next = end) {
-            const qsizetype exponentMark = m_state.text.indexOf(u'E');
-            if (m_state.caret > 2 && (exponentMark < 0 || m_state.caret <= exponentMark))
-                while (end < clipboardText.size() && isDigit(clipboardText[end]))
-                    ++end;
+            const int caret = m_state.caret;
+            const qsizetype mark = m_state.text.indexOf(u'E');
+            while (caret > 2 && (mark < 0 || caret != mark + 1) && end < clipboardText.size() &&
+                   isDigit(clipboardText[end]))
+                ++end;
             if (end == next) {
                 typeCharacter(clipboardText[end++]);
                 continue;
             }
-            m_state.text.insert(m_state.caret, QStringView(clipboardText).mid(next, end - next));
-            setCaret(m_state.caret + static_cast<int>(end - next));
+            const auto run = QStringView(clipboardText).mid(next, end - next);
+            const auto text = QStringView(m_state.text);
+            const QString taken =
+                mark < 0 || caret <= mark
+                    ? run.toString()
+                    : TypedExponent(text.mid(mark + 1, caret - mark - 1), text.mid(caret)).take(run, m_beeps);
+            m_state.text.insert(caret, taken);
+            setCaret(caret + static_cast<int>(taken.size()));
         }
     });
 }
 
-// The field shows, and notifies, only the text the steps end in: a change per step cost a copy,
-// a layout and a parse of the whole text each, and beyond the range an error box each.
+// The field shows and notifies only the text the steps end in: a change per step cost a copy, a
+// layout and a parse of the whole text each, and beyond the range an error box each.
 void AmountKeystrokes::asOneChange(const std::function<void()> &steps)
 {
     const QString before = m_state.text;

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
-#include <limits>
 #include <string>
 
 namespace {
@@ -18,7 +17,6 @@ constexpr int MaxSignificantDigits = 18;
 constexpr int ExponentFormDigits = 15;
 constexpr long double ExponentFormFrom = 1e18L;
 constexpr int ExponentReadLimit = 500;
-constexpr long long LargestExponent = std::numeric_limits<long double>::max_exponent10; // 4932
 // Smaller magnitudes, zero among them, have only zeros in their first 15 decimals and show as 0.
 constexpr long double ShownAsZeroBelow = 1e-15L;
 
@@ -191,19 +189,6 @@ long double parseAmount(const QString &text, const RegionalSettings &settings)
         magnitude = belowNormalRange(digits, scale);
     }
     return negative ? -magnitude : magnitude;
-}
-
-bool exponentBeyondRange(QStringView exponent)
-{
-    if (exponent.startsWith(u'-') || exponent.startsWith(u'+'))
-        exponent = exponent.mid(1);
-    long long magnitude = 0;
-    for (QChar c : exponent) {
-        if (!isDigit(c))
-            return false;
-        magnitude = std::min(magnitude * 10 + (c.unicode() - u'0'), LargestExponent + 1);
-    }
-    return magnitude > LargestExponent;
 }
 
 QString formatAmount(long double value, const RegionalSettings &settings)

@@ -17,11 +17,6 @@ QString normalizedAmountText(const QString &text, const RegionalSettings &settin
 // Throws Error::invalidFloat(normalized text) for any other shape and for overflow.
 long double parseAmount(const QString &text, const RegionalSettings &settings);
 
-// Whether an exponent text, the characters behind the "E", reads as an integer beyond ±4932, where
-// the extended range ends (about 1.19e4932): typing refuses the digit that would make it so. A
-// text that is no integer is not: the parse refuses it.
-bool exponentBeyondRange(QStringView exponent);
-
 // The display form: at most 14 decimals and 18 significant digits of the exact value, rounded
 // half away from zero, trailing zeros dropped, no grouping, no "-" on a value shown as 0.
 // From 10^18 in magnitude: at most 15 significant digits and the exponent ("1E20", "1,6E18").

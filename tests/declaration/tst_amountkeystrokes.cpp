@@ -420,6 +420,10 @@ private slots:
                                                               << "paste"
                                                               << "56 7-8"
                                                               << "-1235678|E4" << QStringList{"-1235678E4"} << 1;
+        QTest::newRow("paste digits into an exponent") << "5E1|"
+                                                       << "paste"
+                                                       << "23450"
+                                                       << "5E1234|" << QStringList{"5E1234"} << 2;
         QTest::newRow("copy drops grouping") << QString("<1" + Nbsp + "234|") << "copy"
                                              << "1234" << QString("<1" + Nbsp + "234|") << QStringList{} << 0;
         QTest::newRow("copy a lone minus") << "<-|5"
