@@ -5,6 +5,7 @@
 #include "TNumEdit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <memory>
 
@@ -53,7 +54,29 @@ std::function<void()> keystrokeToTotal()
     };
 }
 
+// Ctrl+V of 2,500 digits behind a field holding 2,500 characters (0 and decimals, so that the
+// total still parses), as a user doubles a text by copying and pasting it. Each run first puts the
+// shorter text back, a change of its own that counts in the figure.
+std::function<void()> pasteToFiveThousandDigits()
+{
+    auto fixture = std::make_shared<Fixture>();
+    TNumEdit *row0 = fixture->form->numEdit(FieldCatalogue::amountIndex(1, 1));
+    QString digits;
+    for (int i = 0; i < 2500; ++i)
+        digits += QChar(u'0' + (i * 7 + 3) % 10);
+    const QString before = u'0' + RegionalSettings::current().decimalSeparator + digits.mid(2);
+    QGuiApplication::clipboard()->setText(digits);
+    row0->setFocus();
+    return [fixture, row0, before] {
+        row0->setText(before);
+        row0->setCursorPosition(int(before.size()));
+        QTest::keyClick(row0, Qt::Key_V, Qt::ControlModifier);
+    };
+}
+
 const bool registered = registerBench({"amount: one group handler run (8 parses, 1 format)", 5.0, handlerRun}) &&
-                        registerBench({"amount: one keystroke to the updated total", 100.0, keystrokeToTotal});
+                        registerBench({"amount: one keystroke to the updated total", 100.0, keystrokeToTotal}) &&
+                        registerBench({"amount: a paste that makes a 5,000-digit text, to the updated total", 20000.0,
+                                       pasteToFiveThousandDigits});
 
 } // namespace

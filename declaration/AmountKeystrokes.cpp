@@ -1,38 +1,15 @@
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
+#include "TypedExponent.h"
 
 namespace {
-
-// Typed exponent digits stop where the extended range ends (about 1.19e4932).
-constexpr long long MaxTypedExponent = 4932;
 
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-// The exponent text behind the "E" read as an integer. A text that is not one (written by
-// code, not typed) is left for the parse to refuse.
-bool exponentTooLarge(QStringView exponent)
-{
-    qsizetype pos = 0;
-    if (pos < exponent.size() && (exponent[pos] == u'-' || exponent[pos] == u'+'))
-        ++pos;
-    long long magnitude = 0;
-    for (; pos < exponent.size(); ++pos) {
-        if (!isDigit(exponent[pos]))
-            return false;
-        magnitude = std::min(magnitude * 10 + (exponent[pos].unicode() - u'0'), MaxTypedExponent + 1);
-    }
-    return magnitude > MaxTypedExponent;
-}
-
 } // namespace
-
-AmountKeystrokes::AmountKeystrokes(AmountEditState state, RegionalSettings settings)
-    : m_state(std::move(state)), m_settings(std::move(settings))
-{
-}
 
 void AmountKeystrokes::typeCharacter(QChar c)
 {
@@ -141,32 +118,20 @@ void AmountKeystrokes::typeDigit(QChar digit)
     } else {
         text.insert(caret, digit);
     }
-    if (exponentMark >= 0 && caret > exponentMark && exponentTooLarge(QStringView(text).mid(exponentMark + 1))) {
-        ++m_beeps;
-        return;
+    if (exponentMark >= 0 && caret > exponentMark) {
+        const auto front = QStringView(text).mid(exponentMark + 1, caret - exponentMark - 1);
+        if (TypedExponent(front, QStringView(text).mid(caret + 1)).take(QStringView(&digit, 1), m_beeps).isEmpty())
+            return;
     }
     setText(text, typedCaret);
 }
 
-void AmountKeystrokes::backspace()
+void AmountKeystrokes::pressDeletionKey(Direction direction)
 {
     if (m_state.hasSelection())
         deleteSelection();
     else
-        deleteOne(Direction::Backward);
-}
-
-void AmountKeystrokes::deleteForward()
-{
-    if (m_state.hasSelection())
-        deleteSelection();
-    else
-        deleteOne(Direction::Forward);
-}
-
-bool AmountKeystrokes::isSkippedByDeletion(QChar c) const
-{
-    return c == m_settings.decimalSeparator || c == m_settings.thousandSeparator || c == u'E';
+        deleteOne(direction);
 }
 
 // Positions from 1: the target character, the decimal separator (0: none) and the "E"
@@ -207,8 +172,8 @@ void AmountKeystrokes::deleteOne(Direction direction)
     }
 }
 
-// Deletes the selected characters one by one from the selection's end, as Backspace would,
-// so the decimal separator and the "E" in a selection stay in place.
+// Backspace from the selection's end, once per selected character but the separators and the "E"
+// (which stay). Behind the first two characters a press just removes one, so those go at once.
 void AmountKeystrokes::deleteSelection()
 {
     const int start = m_state.selectionStart();
@@ -217,16 +182,23 @@ void AmountKeystrokes::deleteSelection()
         setText(QStringLiteral("0"), 1);
         return;
     }
-    // Backspace steps over the separators and the "E"; counting them too would delete
-    // characters in front of the selection.
-    int deletions = 0;
-    for (int pos = start; pos < end; ++pos) {
-        if (!isSkippedByDeletion(m_state.text[pos]))
-            ++deletions;
+    const int plain = std::clamp(2, start, end);
+    const auto presses = std::count_if(m_state.text.begin() + start, m_state.text.begin() + plain,
+                                       [this](QChar c) { return !isSkippedByDeletion(c); });
+    QString text = m_state.text.left(plain);
+    int caret = end;
+    for (int pos = plain; pos < end; ++pos) {
+        if (isSkippedByDeletion(m_state.text[pos]))
+            text += m_state.text[pos];
+        else if (caret == end)
+            caret = pos;
     }
-    setCaret(end);
-    for (int i = 0; i < deletions; ++i)
-        deleteOne(Direction::Backward);
+    text += QStringView(m_state.text).mid(end);
+    asOneChange([&] {
+        setText(text, caret);
+        for (qsizetype i = 0; i < presses; ++i)
+            deleteOne(Direction::Backward);
+    });
 }
 
 QString AmountKeystrokes::copy() const
@@ -249,21 +221,49 @@ void AmountKeystrokes::paste(const QString &clipboardText)
 {
     if (m_state.hasSelection())
         deleteSelection();
-    for (QChar c : clipboardText)
-        typeCharacter(c);
+    // Typed one by one, but a run of digits that each simply go in at the caret or are refused
+    // (behind the first two characters, not right behind the "E") at once, not a copy of the text each.
+    asOneChange([this, &clipboardText] {
+        for (qsizetype next = 0, end = 0; next < clipboardText.size(); next = end) {
+            const int caret = m_state.caret;
+            const qsizetype mark = m_state.text.indexOf(u'E');
+            while (caret > 2 && (mark < 0 || caret != mark + 1) && end < clipboardText.size() &&
+                   isDigit(clipboardText[end]))
+                ++end;
+            if (end == next) {
+                typeCharacter(clipboardText[end++]);
+                continue;
+            }
+            const auto run = QStringView(clipboardText).mid(next, end - next);
+            const auto text = QStringView(m_state.text);
+            const QString taken =
+                mark < 0 || caret <= mark
+                    ? run.toString()
+                    : TypedExponent(text.mid(mark + 1, caret - mark - 1), text.mid(caret)).take(run, m_beeps);
+            m_state.text.insert(caret, taken);
+            setCaret(caret + static_cast<int>(taken.size()));
+        }
+    });
+}
+
+// The field shows and notifies only the text the steps end in: a change per step cost a copy, a
+// layout and a parse of the whole text each, and beyond the range an error box each.
+void AmountKeystrokes::asOneChange(const std::function<void()> &steps)
+{
+    const QString before = m_state.text;
+    const bool recording = std::exchange(m_recordingSteps, false);
+    steps();
+    m_recordingSteps = recording;
+    if (recording && m_state.text != before)
+        m_changes.append(m_state.text);
 }
 
 void AmountKeystrokes::setText(const QString &text, int caret)
 {
     if (text != m_state.text) {
         m_state.text = text;
-        m_changes.append(text);
+        if (m_recordingSteps)
+            m_changes.append(text);
     }
     setCaret(caret);
-}
-
-void AmountKeystrokes::setCaret(int caret)
-{
-    m_state.caret = caret;
-    m_state.anchor = caret;
 }

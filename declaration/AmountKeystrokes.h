@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 
 // What an amount field shows: its text, its caret and the selection running from the anchor
 // to the caret (anchor == caret: nothing selected). Positions count characters from 0.
@@ -22,19 +23,24 @@ struct AmountEditState
 // The typing rules of the amount field, worked on a copy of its state. Only digits, "-", "E"
 // and the decimal separator are taken; "-" toggles a sign, the separator and "E" each go to
 // their one place, and the integer part is never left empty. The field fires OnChange once per
-// step of a change, so every changed text is recorded in order.
+// step of a change, so every changed text is recorded in order; deleting a selection is one
+// step, and so are the characters a paste types.
 class AmountKeystrokes
 {
 public:
-    AmountKeystrokes(AmountEditState state, RegionalSettings settings);
+    AmountKeystrokes(AmountEditState state, RegionalSettings settings)
+        : m_state(std::move(state)), m_settings(std::move(settings))
+    {
+    }
 
     // A character typed or pasted; a refused one beeps and changes nothing.
     void typeCharacter(QChar c);
-    void backspace();
-    void deleteForward();
+    void backspace() { pressDeletionKey(Direction::Backward); }
+    void deleteForward() { pressDeletionKey(Direction::Forward); }
     // The clipboard text of copy and cut; empty, and nothing cut, when nothing is selected.
     QString copy() const;
     QString cut();
+    // The selection rule, then the clipboard's characters typed one by one, shown as one change.
     void paste(const QString &clipboardText);
 
     const AmountEditState &state() const { return m_state; }
@@ -44,18 +50,24 @@ public:
 private:
     enum class Direction { Backward, Forward };
 
+    void pressDeletionKey(Direction direction);
     void deleteOne(Direction direction);
     void deleteSelection();
     void toggleSign(bool inExponent);
     void typeDecimalSeparator();
     void typeExponentMark();
     void typeDigit(QChar digit);
+    void asOneChange(const std::function<void()> &steps);
     void setText(const QString &text, int caret);
-    void setCaret(int caret);
-    bool isSkippedByDeletion(QChar c) const;
+    void setCaret(int caret) { m_state.caret = m_state.anchor = caret; }
+    bool isSkippedByDeletion(QChar c) const
+    {
+        return c == m_settings.decimalSeparator || c == m_settings.thousandSeparator || c == u'E';
+    }
 
     AmountEditState m_state;
     RegionalSettings m_settings;
     QStringList m_changes;
     int m_beeps = 0;
+    bool m_recordingSteps = true;
 };

@@ -1,8 +1,13 @@
 #include "AmountText.h"
 #include "Error.h"
-#include "ExtendedDecimal.h"
 
+#include <algorithm>
+#include <bit>
+#include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -12,6 +17,8 @@ constexpr int MaxSignificantDigits = 18;
 constexpr int ExponentFormDigits = 15;
 constexpr long double ExponentFormFrom = 1e18L;
 constexpr int ExponentReadLimit = 500;
+// Smaller magnitudes, zero among them, have only zeros in their first 15 decimals and show as 0.
+constexpr long double ShownAsZeroBelow = 1e-15L;
 
 bool isDigit(QChar c)
 {
@@ -57,6 +64,44 @@ void dropTrailingZeros(std::string &digits)
 QString latin(const std::string &digits)
 {
     return QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+}
+
+// The exact decimal expansion of a positive finite value, "integer.fraction" ("0" in front of
+// the point below 1), with at least the decimals the display form looks at. Each binary place of
+// the 64-bit mantissa up to its last one bit takes one decimal place; the library prints that
+// many without rounding anything away. The integer part has a digit per three bits, and one more.
+std::string exactExpansion(long double magnitude)
+{
+    int exponent = 0;
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &exponent), 64));
+    const int places = std::max(MaxDecimals + 1, 64 - exponent - std::countr_zero(mantissa));
+    std::string text(static_cast<std::size_t>(std::max(exponent, 0) / 3 + 2 + places), '0');
+    text.resize(std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed, places).ptr -
+                text.data());
+    return text;
+}
+
+// digits x 10^scale, a value below the smallest normal one, rounded to the subnormal grid, where
+// the library does not round. Adding LDBL_MIN moves it into the lowest normal binade, whose
+// spacing is the subnormal one, so the library's rounding of the sum less LDBL_MIN (an exact
+// subtraction) is the rounding of the value itself, ties to even as well.
+long double belowNormalRange(const std::string &digits, long long scale)
+{
+    static const std::string smallestNormal = exactExpansion(LDBL_MIN); // "0.000…"
+    std::string sum = smallestNormal;
+    sum.resize(std::max(sum.size(), static_cast<std::size_t>(2 - scale)), '0');
+    // sum[i] is the (i - 1)th decimal; the value has digits[i + offset] there, zero outside them.
+    const long long offset = static_cast<long long>(digits.size()) + scale - 2;
+    int carry = 0;
+    for (auto i = static_cast<long long>(sum.size()) - 1; i >= 2; --i) {
+        const long long k = i + offset;
+        const int digit = (sum[i] - '0') + (k >= 0 && k < std::ssize(digits) ? digits[k] - '0' : 0) + carry;
+        carry = digit / 10;
+        sum[i] = static_cast<char>('0' + digit % 10);
+    }
+    long double shifted = 0;
+    std::from_chars(sum.data(), sum.data() + sum.size(), shifted);
+    return shifted - LDBL_MIN;
 }
 
 // integerDigits: the exact integer part of a magnitude of at least 10^17, no leading zeros.
@@ -128,11 +173,22 @@ long double parseAmount(const QString &text, const RegionalSettings &settings)
     if (pos != s.size())
         throw invalid();
 
-    const auto fractionDigits = static_cast<long long>(digits.size() - integerDigits);
-    const auto magnitude = ExtendedDecimal::fromDecimal(digits, exponent - fractionDigits);
-    if (!magnitude)
-        throw invalid();
-    return negative ? -*magnitude : *magnitude;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return negative ? -0.0L : 0.0L;
+    // The value is digits x 10^scale, below 10^leading.
+    const long long scale = exponent - static_cast<long long>(digits.size() - integerDigits);
+    const long long leading = scale + static_cast<long long>(digits.size() - first);
+    char exponentText[24];
+    const std::string number =
+        digits + 'e' + std::string(exponentText, std::to_chars(exponentText, std::end(exponentText), scale).ptr);
+    long double magnitude = 0;
+    if (std::from_chars(number.data(), number.data() + number.size(), magnitude).ec != std::errc()) {
+        if (leading > 0)
+            throw invalid(); // beyond the extended range
+        magnitude = belowNormalRange(digits, scale);
+    }
+    return negative ? -magnitude : magnitude;
 }
 
 QString formatAmount(long double value, const RegionalSettings &settings)
@@ -143,19 +199,24 @@ QString formatAmount(long double value, const RegionalSettings &settings)
     if (std::isinf(value))
         return negative ? QStringLiteral("-INF") : QStringLiteral("INF");
     const long double magnitude = std::fabs(value);
+    if (magnitude < ShownAsZeroBelow)
+        return QStringLiteral("0");
+    const std::string exact = exactExpansion(magnitude);
+    const std::size_t point = exact.find('.');
+    const std::string integerPart = exact.substr(0, point);
     if (magnitude >= ExponentFormFrom)
-        return exponentForm(negative, ExtendedDecimal::toDecimal(magnitude, 0).integer, settings);
+        return exponentForm(negative, integerPart, settings);
 
     // The integer part has at most 18 digits; it leaves room for 18 - its length decimals.
-    const ExtendedDecimal::Digits exact = ExtendedDecimal::toDecimal(magnitude, MaxDecimals + 1);
-    const int integerSignificant = exact.integer == "0" ? 0 : static_cast<int>(exact.integer.size());
+    const std::string exactFraction = exact.substr(point + 1);
+    const int integerSignificant = integerPart == "0" ? 0 : static_cast<int>(integerPart.size());
     const int decimals = std::min(MaxDecimals, MaxSignificantDigits - integerSignificant);
-    std::string digits = exact.integer + exact.fraction.substr(0, static_cast<std::size_t>(decimals));
-    roundUpOnFive(digits, exact.fraction[static_cast<std::size_t>(decimals)]);
+    std::string digits = integerPart + exactFraction.substr(0, static_cast<std::size_t>(decimals));
+    roundUpOnFive(digits, exactFraction[static_cast<std::size_t>(decimals)]);
 
     std::string integer = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
     if (integer.size() > static_cast<std::size_t>(MaxSignificantDigits)) // 999…9,5 carried to 10^18
-        return exponentForm(negative, exact.integer, settings);
+        return exponentForm(negative, integerPart, settings);
     std::string fraction = digits.substr(integer.size());
     dropTrailingZeros(fraction);
 

@@ -20,9 +20,9 @@ struct AmountEditState;
 // Signals:
 //  OnChange  fires once for every change of the shown text and never when the text stays as it
 //            was: each step of a keystroke, paste, cut or deletion (typing a digit over the whole
-//            text gives "0" and then the digit: two notifications; deleting a selection fires
-//            once per character removed), a write of Text or Value with a different text, and
-//            the reformatting to the display form when the focus leaves.
+//            text gives "0" and then the digit: two notifications; deleting a selection is one
+//            step, and so are the characters a paste types), a write of Text or Value with a
+//            different text, and the reformatting to the display form when the focus leaves.
 class TNumEdit : public QLineEdit
 {
     Q_OBJECT

@@ -2,7 +2,9 @@
 // characters, Backspace, Delete, caret moves, selections, paste, cut) applied to the text of a
 // new field, "0" selected whole as when the field is entered. After every operation, and for
 // every intermediate text the field shows (each fires OnChange, and a group total reads it),
-// the text must be a number the field can hold, and the caret and selection must lie inside it.
+// the text must be a number the field can hold, and the caret and selection must lie inside it;
+// a paste must end where typing its characters one by one ends, and a deleted selection where
+// pressing Backspace for each of its characters ends.
 #include "AmountKeystrokes.h"
 #include "AmountText.h"
 #include "Error.h"
@@ -168,12 +170,45 @@ void applyCaretOperation(int operation, ByteReader &input, AmountEditState &stat
     }
 }
 
+// A paste ends where deleting the selection and typing the characters one by one end, beeps
+// included; it only shows that as one change and takes its runs of digits at once. Checked where
+// typing one by one costs little.
+void checkPasteAsTyping(const AmountEditState &before, const QString &pasted, const AmountKeystrokes &keystrokes,
+                        const RegionalSettings &settings)
+{
+    if ((before.text.size() + pasted.size()) * pasted.size() > 100000)
+        return;
+    AmountKeystrokes typed(before, settings);
+    if (before.hasSelection())
+        typed.backspace();
+    for (QChar c : pasted)
+        typed.typeCharacter(c);
+    FUZZ_CHECK(typed.state() == keystrokes.state() && typed.beeps() == keystrokes.beeps(), before.text + u'|' + pasted);
+}
+
+// Deleting a selection ends where Backspace pressed from the selection's end ends, once for every
+// selected character but the separators and the "E"; it only takes the plain ones at once.
+void checkDeletionAsPresses(const AmountEditState &before, const AmountKeystrokes &keystrokes,
+                            const RegionalSettings &settings)
+{
+    const int start = before.selectionStart();
+    const int end = before.selectionEnd();
+    if (start == end || (start == 0 && end == before.text.size()) || before.text.size() * (end - start) > 100000)
+        return;
+    AmountKeystrokes pressed(AmountEditState{before.text, end, end}, settings);
+    for (QChar c : QStringView(before.text).mid(start, end - start)) {
+        if (c != settings.decimalSeparator && c != settings.thousandSeparator && c != u'E')
+            pressed.backspace();
+    }
+    FUZZ_CHECK(pressed.state() == keystrokes.state(), before.text);
+}
+
 void applyEditOperation(int operation, ByteReader &input, AmountKeystrokes &keystrokes, QString &clipboard,
                         const RegionalSettings &settings)
 {
+    const AmountEditState before = keystrokes.state();
     switch (operation) {
     case Type: {
-        const AmountEditState before = keystrokes.state();
         const QChar c = character(input.next(), settings);
         keystrokes.typeCharacter(c);
         // A refused character beeps and changes nothing, caret included.
@@ -187,21 +222,28 @@ void applyEditOperation(int operation, ByteReader &input, AmountKeystrokes &keys
         break;
     case Backspace:
         keystrokes.backspace();
+        checkDeletionAsPresses(before, keystrokes, settings);
         break;
     case Delete:
         keystrokes.deleteForward();
+        checkDeletionAsPresses(before, keystrokes, settings);
         break;
-    case Paste:
-        keystrokes.paste(characters(input, settings, input.next() % (MaxPasteLength + 1)));
+    case Paste: {
+        const QString pasted = characters(input, settings, input.next() % (MaxPasteLength + 1));
+        keystrokes.paste(pasted);
+        checkPasteAsTyping(before, pasted, keystrokes, settings);
         break;
+    }
     case Cut:
         clipboard = keystrokes.cut();
+        checkDeletionAsPresses(before, keystrokes, settings);
         break;
     case Copy:
         clipboard = keystrokes.copy();
         break;
     case PasteClipboard:
         keystrokes.paste(clipboard);
+        checkPasteAsTyping(before, clipboard, keystrokes, settings);
         break;
     }
 }
