@@ -46,34 +46,14 @@ SectionPanels::SectionPanels(QWidget &content, FormScrollArea &scrollArea)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
 }
 
-void SectionPanels::setHighlighted(int section, bool highlighted)
+void SectionPanels::highlightOnly(int section)
 {
-    THeaderFill *bar = m_bars[section - 1];
-    if (highlighted)
-        bar->setColors(HighlightStart, HighlightEnd, Qt::black);
-    else
-        bar->setColors(PlainFill, PlainFill, PlainCaption);
-}
-
-void SectionPanels::Panel2Enter()
-{
-    setHighlighted(1, true);
-    setHighlighted(2, false);
-    setHighlighted(3, false);
-}
-
-void SectionPanels::Panel3Enter()
-{
-    setHighlighted(2, true);
-    setHighlighted(1, false);
-    setHighlighted(3, false);
-}
-
-void SectionPanels::Panel4Enter()
-{
-    setHighlighted(3, true);
-    setHighlighted(1, false);
-    setHighlighted(2, false);
+    for (int s = 1; s <= 3; ++s) {
+        if (s == section)
+            m_bars[s - 1]->setColors(HighlightStart, HighlightEnd, Qt::black);
+        else
+            m_bars[s - 1]->setColors(PlainFill, PlainFill, PlainCaption);
+    }
 }
 
 int SectionPanels::sectionOf(const QWidget *widget) const
@@ -100,17 +80,7 @@ void SectionPanels::focusChanged(QWidget *now)
     m_scrollArea->showWidget(shown);
     if (section == previous)
         return;
-    guarded([this, section] {
-        switch (section) {
-        case 1:
-            Panel2Enter();
-            break;
-        case 2:
-            Panel3Enter();
-            break;
-        case 3:
-            Panel4Enter();
-            break;
-        }
-    });
+    static constexpr void (SectionPanels::*enter[])() = {&SectionPanels::Panel2Enter, &SectionPanels::Panel3Enter,
+                                                         &SectionPanels::Panel4Enter};
+    guarded([this, section] { (this->*enter[section - 1])(); });
 }

@@ -20,14 +20,14 @@ public:
     QWidget *panel(int section) const { return m_panels[section - 1]; }
 
     // Run when the focus moves into a field of section I, II or III from outside it.
-    void Panel2Enter();
-    void Panel3Enter();
-    void Panel4Enter();
+    void Panel2Enter() { highlightOnly(1); }
+    void Panel3Enter() { highlightOnly(2); }
+    void Panel4Enter() { highlightOnly(3); }
 
 private:
     void focusChanged(QWidget *now);
     int sectionOf(const QWidget *widget) const;
-    void setHighlighted(int section, bool highlighted);
+    void highlightOnly(int section);
 
     QPointer<FormScrollArea> m_scrollArea;
     std::array<QPointer<QFrame>, 3> m_panels;

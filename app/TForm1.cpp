@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <tuple>
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
@@ -46,21 +47,20 @@ TForm1::~TForm1() = default;
 
 void TForm1::buildMenu()
 {
-    const std::array<std::pair<const char *, void (TForm1::*)()>, 4> items = {{
-        {"Nyomtatás", &TForm1::Nyomtats1Click},
-        {"Űrlap mentése", &TForm1::Kitltsmentse1Click},
-        {"Kitöltött űrlap betöltése", &TForm1::Kitltttrlapbetltse1Click},
-        {"Kilépés", &TForm1::Kilps1Click},
-    }};
-    const char *const names[4] = {"Nyomtats1", "Kitltsmentse1", "Kitltttrlapbetltse1", "Kilps1"};
+    // Caption, component name, handler.
+    static constexpr std::tuple<const char *, const char *, void (TForm1::*)()> items[] = {
+        {"Nyomtatás", "Nyomtats1", &TForm1::Nyomtats1Click},
+        {"Űrlap mentése", "Kitltsmentse1", &TForm1::Kitltsmentse1Click},
+        {"Kitöltött űrlap betöltése", "Kitltttrlapbetltse1", &TForm1::Kitltttrlapbetltse1Click},
+        {"Kilépés", "Kilps1", &TForm1::Kilps1Click},
+    };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     m_focusKeeper = new FocusKeeper(*bar);
-    for (size_t i = 0; i < items.size(); ++i) {
+    for (const auto &[caption, name, handler] : items) {
         // Captions without accelerator letters: a literal "&" would need doubling, and none has one.
-        QAction *action = bar->addAction(QString::fromUtf8(items[i].first));
-        action->setObjectName(QString::fromLatin1(names[i]));
-        const auto handler = items[i].second;
+        QAction *action = bar->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, handler] {
             guarded([this, handler] { (this->*handler)(); });
             m_focusKeeper->commandDone();

@@ -1,7 +1,5 @@
 #include "FieldCatalogue.h"
 
-#include <QHash>
-#include <QVarLengthArray>
 #include <algorithm>
 
 namespace FieldCatalogue {
@@ -27,7 +25,14 @@ LabelSpec caption(const char *text, QPoint pos)
 FieldSpec textField(int n, int tab, QRect geometry, const char *text, QPoint captionPos)
 {
     const LabelSpec label = caption(text, captionPos);
-    return {QStringLiteral("Edit%1").arg(n), FieldKind::Text, 1, 0, 0, tab, geometry, label.text, {label}, baseFont()};
+    return {.name = QStringLiteral("Edit%1").arg(n),
+            .kind = FieldKind::Text,
+            .section = 1,
+            .tabOrder = tab,
+            .geometry = geometry,
+            .caption = label.text,
+            .labels = {label},
+            .font = baseFont()};
 }
 
 std::vector<BoxSpec> buildGroups()
@@ -69,16 +74,15 @@ FieldSpec groupField(int group, int position, int tab)
         total ? QRect(456, firstRowY + 64, 100, 21) : QRect(168, firstRowY + 24 * (position - 1), 100, 21);
     const int labelX = total ? 376 : position == 1 ? 16 : 144;
     const int unitX = total ? 560 : 272;
-    return {QStringLiteral("PBNumEdit%1").arg(9 * group - 7 + position - 1),
-            FieldKind::Amount,
-            box.section,
-            group,
-            position,
-            total ? -1 : tab,
-            geometry,
-            {},
-            {{rowLabel(position), {labelX, geometry.y()}}, {QStringLiteral("Ft."), {unitX, geometry.y()}}},
-            baseFont()};
+    return {.name = QStringLiteral("PBNumEdit%1").arg(9 * group - 7 + position - 1),
+            .kind = FieldKind::Amount,
+            .section = box.section,
+            .group = group,
+            .position = position,
+            .tabOrder = total ? -1 : tab,
+            .geometry = geometry,
+            .labels = {{rowLabel(position), {labelX, geometry.y()}}, {QStringLiteral("Ft."), {unitX, geometry.y()}}},
+            .font = baseFont()};
 }
 
 std::vector<FieldSpec> buildFields()
@@ -93,19 +97,22 @@ std::vector<FieldSpec> buildFields()
         textField(2, 1, at(wide, 72), "Leánykori név:", {24, 72}),
         textField(3, 2, at(wide, 136), "Az igénylő bejelentett lakóhelyének címe:", {24, 112}),
         textField(4, 3, at(wide, 184), "Az igénylő tartózkodási helyének címe:", {24, 160}),
-        {QStringLiteral("PBNumEdit1"),
-         FieldKind::Amount,
-         1,
-         0,
-         0,
-         6,
-         QRect(440, 400, 57, 21),
-         peopleCaption.text,
-         {peopleCaption, caption("fő", {504, 400})},
-         baseFont()},
+        {.name = QStringLiteral("PBNumEdit1"),
+         .kind = FieldKind::Amount,
+         .section = 1,
+         .tabOrder = 6,
+         .geometry = QRect(440, 400, 57, 21),
+         .caption = peopleCaption.text,
+         .labels = {peopleCaption, caption("fő", {504, 400})},
+         .font = baseFont()},
         // The table's caption is the caption of its box.
-        {QStringLiteral("AdvStringGrid1"), FieldKind::Table, 1, 0, 0, 7, QRect(8, 31, 649, 250), tableBox().caption,
-         {}, tableFont()},
+        {.name = QStringLiteral("AdvStringGrid1"),
+         .kind = FieldKind::Table,
+         .section = 1,
+         .tabOrder = 7,
+         .geometry = QRect(8, 31, 649, 250),
+         .caption = tableBox().caption,
+         .font = tableFont()},
         textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
         textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
         textField(7, 8, at(wide, 312),
@@ -136,23 +143,6 @@ std::vector<SectionSpec> buildSections()
     };
 }
 
-// Each name in ASCII capitals with its first field in component order. A load looks up the
-// name of every line, so this is a hash rather than a walk along the catalogue.
-const QHash<QByteArray, int> &indexByCapitalName()
-{
-    static const QHash<QByteArray, int> index = [] {
-        QHash<QByteArray, int> byName;
-        const auto &all = fields();
-        for (int i = 0; i < int(all.size()); ++i) {
-            const QByteArray capitals = all[i].name.toLatin1().toUpper();
-            if (!byName.contains(capitals))
-                byName.insert(capitals, i);
-        }
-        return byName;
-    }();
-    return index;
-}
-
 template <typename Predicate> int firstIndexWhere(Predicate predicate)
 {
     const auto &all = fields();
@@ -169,9 +159,11 @@ const std::vector<BoxSpec> &incomeGroups()
 
 const BoxSpec &tableBox()
 {
-    static const BoxSpec box{1, 1, QRect(24, 440, 665, 297),
-                             QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:"),
-                             std::nullopt};
+    static const BoxSpec box{.number = 1,
+                             .section = 1,
+                             .geometry = QRect(24, 440, 665, 297),
+                             .caption =
+                                 QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók adatai:")};
     return box;
 }
 
@@ -211,16 +203,12 @@ std::optional<int> find(QStringView name)
 
 std::optional<int> find(QByteArrayView name)
 {
-    // In capitals on the stack, looked up without a copy on the heap: a load looks up the name
-    // of every line. Only ASCII letters change, so any other byte still matches no name.
-    QVarLengthArray<char, 32> capitals(name.size());
-    std::transform(name.begin(), name.end(), capitals.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
-    const QHash<QByteArray, int> &byName = indexByCapitalName();
-    const auto found = byName.constFind(QByteArray::fromRawData(capitals.constData(), capitals.size()));
-    if (found == byName.constEnd())
+    // Read as Latin-1, whose letters beyond ASCII fold to none of the names' letters.
+    const int index = firstIndexWhere(
+        [&](const FieldSpec &f) { return f.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; });
+    if (index == int(fields().size()))
         return std::nullopt;
-    return *found;
+    return index;
 }
 
 int amountIndex(int group, int position)

@@ -33,14 +33,14 @@ struct FieldSpec
 {
     QString name; // the key of the saved form, e.g. "PBNumEdit47"
     FieldKind kind;
-    int section;  // 1 personal data (Panel2), 2 income (Panel3), 3 taxes (Panel4)
-    int group;    // income group 1-11 of an amount field in a group box, else 0
-    int position; // 1-8 the group's inputs in row order, 9 its total; else 0
-    int tabOrder; // place in the window's tab order; -1 for the totals, which never take focus
+    int section;      // 1 personal data (Panel2), 2 income (Panel3), 3 taxes (Panel4)
+    int group = 0;    // income group 1-11 of an amount field in a group box, else 0
+    int position = 0; // 1-8 the group's inputs in row order, 9 its total; else 0
+    int tabOrder;     // place in the window's tab order; -1 for the totals, which never take focus
     QRect geometry;
-    QString caption; // what a section I field is called (the table: its box's caption); empty for group fields
-    std::vector<LabelSpec> labels; // the texts beside it: its caption and unit, or its row label and "Ft."
-    FieldFont font;                // the window's base font; the table's data cells have their own
+    QString caption = {}; // what a section I field is called (the table: its box's caption); empty for group fields
+    std::vector<LabelSpec> labels = {}; // the texts beside it: its caption and unit, or its row label and "Ft."
+    FieldFont font = {};                // the window's base font; the table's data cells have their own
 };
 
 // A group box, GroupBox<number>, in its section panel: the table's box, or an income group's
@@ -51,7 +51,7 @@ struct BoxSpec
     int section;
     QRect geometry;
     QString caption;
-    std::optional<LabelSpec> subCaption;
+    std::optional<LabelSpec> subCaption = {};
 };
 
 // A section panel in the content panel, with its header bar along its top edge.
@@ -98,10 +98,12 @@ std::optional<int> find(QByteArrayView name);
 int amountIndex(int group, int position);
 int tableIndex();
 
-// The household table's size, headers included: row 0 holds the column headings, column 0 the
-// row numbers, and the 4 x 10 cells inside are the data cells.
-constexpr int TableColumns = 5;
-constexpr int TableRows = 11;
+// The household table: 10 rows of 4 data cells, and with its headers (row 0 the column headings,
+// column 0 the row numbers) one more of each.
+constexpr int TableDataColumns = 4;
+constexpr int TableDataRows = 10;
+constexpr int TableColumns = TableDataColumns + 1;
+constexpr int TableRows = TableDataRows + 1;
 
 // The text of a header cell: in row 0 the column's heading, in column 0 the row's number
 // ("1." to "10."); empty for the corner and for every other cell.

@@ -20,8 +20,6 @@ struct Variable
 };
 
 constexpr int IncomeGroups = 8; // groups 9-11 are the deductions
-constexpr int TableRows = 10;
-constexpr int TableColumns = 4;
 
 struct VariableTable
 {
@@ -49,9 +47,9 @@ VariableTable buildTable()
     table.add(m(7), {Kind::Field, fieldIndex(QStringLiteral("PBNumEdit1"))}); // the text as shown
     table.add(QStringLiteral("datum"), {Kind::Date});
     table.add(QStringLiteral("azon"), {Kind::Identifier});
-    for (int column = 1; column <= TableColumns; ++column) {
-        for (int row = 1; row <= TableRows; ++row)
-            table.add(m(9 + TableRows * (column - 1) + (row - 1)), {Kind::Cell, column, row});
+    for (int column = 1; column <= FieldCatalogue::TableDataColumns; ++column) {
+        for (int row = 1; row <= FieldCatalogue::TableDataRows; ++row)
+            table.add(m(9 + FieldCatalogue::TableDataRows * (column - 1) + (row - 1)), {Kind::Cell, column, row});
     }
     const auto addGroup = [&](int group, int firstNumber) {
         for (int p = 1; p <= FieldCatalogue::GroupPositions; ++p)
