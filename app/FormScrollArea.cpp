@@ -1,7 +1,6 @@
 #include "FormScrollArea.h"
 
 #include <QScrollBar>
-#include <algorithm>
 
 FormScrollArea::FormScrollArea(QWidget *parent) : QScrollArea(parent)
 {
@@ -21,8 +20,7 @@ int FormScrollArea::position() const
 
 void FormScrollArea::setPosition(int position)
 {
-    QScrollBar *bar = verticalScrollBar();
-    bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
+    verticalScrollBar()->setValue(position); // the bar keeps its value within its range
 }
 
 void FormScrollArea::showWidget(const QWidget *widget)
