@@ -1,5 +1,6 @@
 #include "FieldCatalogue.h"
 
+#include <QHash>
 #include <algorithm>
 
 namespace FieldCatalogue {
@@ -203,12 +204,18 @@ std::optional<int> find(QStringView name)
 
 std::optional<int> find(QByteArrayView name)
 {
-    // Read as Latin-1, whose letters beyond ASCII fold to none of the names' letters.
-    const int index = firstIndexWhere(
-        [&](const FieldSpec &f) { return f.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; });
-    if (index == int(fields().size()))
+    // Each name in small letters with its first field; a load looks up the name of every line.
+    static const QHash<QString, int> byName = [] {
+        QHash<QString, int> index;
+        for (int i = int(fields().size()) - 1; i >= 0; --i)
+            index.insert(fields()[i].name.toLower(), i);
+        return index;
+    }();
+    // Read as Latin-1, whose letters beyond ASCII lower to none of the names' letters.
+    const auto found = byName.constFind(QString::fromLatin1(name).toLower());
+    if (found == byName.constEnd())
         return std::nullopt;
-    return index;
+    return *found;
 }
 
 int amountIndex(int group, int position)
