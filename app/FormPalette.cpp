@@ -40,9 +40,7 @@ QPalette formPalette()
 {
     QPalette palette;
     for (const RoleColors &colors : Roles) {
-        const QColor enabled = QColor::fromRgba(colors.enabled);
-        palette.setColor(QPalette::Active, colors.role, enabled);
-        palette.setColor(QPalette::Inactive, colors.role, enabled);
+        palette.setColor(colors.role, QColor::fromRgba(colors.enabled)); // every group
         palette.setColor(QPalette::Disabled, colors.role, QColor::fromRgba(colors.disabled));
     }
     return palette;

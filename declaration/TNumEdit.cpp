@@ -246,10 +246,7 @@ void TNumEdit::pasteFrom(const QString &clipboardText)
 void TNumEdit::applyEnabledLook()
 {
     QPalette palette = this->palette();
-    const QColor background = isEnabled() ? clWindow : clBtnFace;
-    palette.setColor(QPalette::Active, QPalette::Base, background);
-    palette.setColor(QPalette::Inactive, QPalette::Base, background);
-    palette.setColor(QPalette::Disabled, QPalette::Base, background);
+    palette.setColor(QPalette::Base, isEnabled() ? clWindow : clBtnFace); // in every colour group
     setPalette(palette);
     // A disabled total takes no focus, neither by Tab nor by a click.
     setFocusPolicy(isEnabled() ? Qt::StrongFocus : Qt::NoFocus);
