@@ -5,26 +5,18 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
 bool isUserInput(QEvent::Type type)
 {
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::TouchBegin:
-    case QEvent::TabletPress:
-    case QEvent::ContextMenu:
-    case QEvent::DragEnter:
-        return true;
-    default:
-        return false;
-    }
+    static constexpr QEvent::Type inputs[] = {
+        QEvent::KeyPress,         QEvent::ShortcutOverride,    QEvent::InputMethod,
+        QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::Wheel,
+        QEvent::TouchBegin,       QEvent::TabletPress,         QEvent::ContextMenu,
+        QEvent::DragEnter};
+    return std::ranges::find(inputs, type) != std::end(inputs);
 }
 
 } // namespace
