@@ -27,7 +27,6 @@ public:
 
     const QString &printIdentifier() const { return m_printIdentifier; }
     TReport &report() { return m_report; }
-    const PrintValueProvider &valueProvider() const { return m_provider; }
 
 private:
     const DeclarationData &m_declaration;

@@ -3,10 +3,6 @@
 
 namespace PrintIdentifier {
 
-namespace {
-constexpr qsizetype ProcessorDigitCount = 6;
-}
-
 std::uint32_t nameChecksum(const QByteArray &windows1250Name)
 {
     if (windows1250Name.isEmpty())
@@ -20,6 +16,7 @@ std::uint32_t nameChecksum(const QByteArray &windows1250Name)
 
 QString form(const QString &name, const QString &processorDigits)
 {
+    constexpr qsizetype ProcessorDigitCount = 6;
     const QString checksum = QString::number(nameChecksum(Windows1250::encode(name)), 16).toUpper();
     return processorDigits.right(ProcessorDigitCount) + checksum;
 }

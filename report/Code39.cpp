@@ -20,17 +20,6 @@ static_assert(sizeof Patterns / sizeof Patterns[0] == sizeof Alphabet - 1);
 
 constexpr int Elements = 9;
 
-void appendCharacter(const std::vector<bool> &elements, double wideRatio, double &x, std::vector<Bar> &out)
-{
-    for (int i = 0; i < Elements; ++i) {
-        const double width = elements[i] ? wideRatio : 1.0;
-        if (i % 2 == 0)
-            out.push_back({x, width});
-        x += width;
-    }
-    x += 1.0; // the narrow gap between characters
-}
-
 } // namespace
 
 std::vector<bool> pattern(QChar character)
@@ -52,15 +41,20 @@ std::vector<Bar> bars(const QString &text, double wideRatio)
 {
     std::vector<Bar> out;
     double x = 0;
-    const std::vector<bool> startStop = pattern(u'*');
-    appendCharacter(startStop, wideRatio, x, out);
-    for (const QChar c : text) {
-        // "*" only frames the symbol; inside the text it would end the scan.
-        const std::vector<bool> elements = c == u'*' ? std::vector<bool>() : pattern(c);
-        if (!elements.empty())
-            appendCharacter(elements, wideRatio, x, out);
+    // "*" only frames the symbol; inside the text it would end the scan.
+    const QString framed = u'*' + QString(text).remove(u'*') + u'*';
+    for (const QChar c : framed) {
+        const std::vector<bool> elements = pattern(c);
+        if (elements.empty())
+            continue;
+        for (int i = 0; i < Elements; ++i) {
+            const double width = elements[i] ? wideRatio : 1.0;
+            if (i % 2 == 0)
+                out.push_back({x, width});
+            x += width;
+        }
+        x += 1.0; // the narrow gap between characters
     }
-    appendCharacter(startStop, wideRatio, x, out);
     return out;
 }
 

@@ -24,18 +24,12 @@ Decimal toDecimal(double magnitude)
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, SignificantDigits - 1);
     const std::string_view text(buffer, result.ptr);
     const size_t e = text.find('e');
-    Decimal decimal;
-    for (const char c : text.substr(0, e)) {
-        if (c != '.')
-            decimal.digits += QChar::fromLatin1(c);
-    }
+    Decimal decimal{QString::fromLatin1(buffer, qsizetype(e)).remove(u'.'), 0};
     while (decimal.digits.size() > 1 && decimal.digits.endsWith(u'0'))
         decimal.digits.chop(1);
-    const std::string_view exponent = text.substr(e + 1);
-    const bool negative = exponent.front() == '-';
-    int magnitudeOfExponent = 0;
-    std::from_chars(exponent.data() + 1, exponent.data() + exponent.size(), magnitudeOfExponent);
-    decimal.exponent = negative ? -magnitudeOfExponent : magnitudeOfExponent;
+    // from_chars takes a minus sign but no plus sign.
+    const size_t exponent = text[e + 1] == '+' ? e + 2 : e + 1;
+    std::from_chars(buffer + exponent, result.ptr, decimal.exponent);
     return decimal;
 }
 

@@ -66,9 +66,7 @@ QImage decode(const QByteArray &jpeg)
         return {};
     Decompressor decompressor;
     QImage image;
-    if (!readInto(decompressor, jpeg, image))
-        return {};
-    return image;
+    return readInto(decompressor, jpeg, image) ? image : QImage();
 }
 
 } // namespace JpegImage

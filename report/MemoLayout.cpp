@@ -19,13 +19,34 @@ struct Line
     bool endsParagraph = false;
 };
 
-class Wrapper
+std::vector<Line> breakLines(const TMemoView &memo, const QString &text, const PrintFonts::LayoutMetrics &metrics,
+                             double width)
 {
-public:
-    Wrapper(const PrintFonts::LayoutMetrics &metrics, double width) : m_metrics(metrics), m_width(width) {}
-
-    void wrap(const QString &paragraph, std::vector<Line> &lines) const
-    {
+    // Whether the text, or its first length characters, fit the memo's width.
+    const auto fits = [&](const QString &line, qsizetype length = -1) {
+        return metrics.horizontalAdvance(line, int(length)) <= width * FitTolerance;
+    };
+    std::vector<Line> lines;
+    // A line that is one word too wide for the memo gives up its longest fitting head, at least
+    // one character. A head is wider the longer it is, so the longest that fits is found by
+    // halving: a pasted word of thousands of characters still lays out at once.
+    const auto breakOverlongWord = [&](QString &line) {
+        while (line.size() > 1 && !fits(line)) {
+            qsizetype fitting = 1;           // fits, or is the one character a line must take
+            qsizetype tooLong = line.size(); // does not fit
+            while (tooLong - fitting > 1) {
+                const qsizetype middle = fitting + (tooLong - fitting) / 2;
+                (fits(line, middle) ? fitting : tooLong) = middle;
+            }
+            lines.push_back({line.left(fitting)});
+            line = line.mid(fitting);
+        }
+    };
+    for (const QString &paragraph : text.split(u'\n')) {
+        if (!memo.WordWrap) {
+            lines.push_back({paragraph, true});
+            continue;
+        }
         QString line;
         bool started = false;
         for (const QString &word : paragraph.split(u' ')) {
@@ -37,64 +58,11 @@ public:
                 line = word;
             }
             started = true;
-            breakOverlongWord(line, lines);
+            breakOverlongWord(line);
         }
         lines.push_back({line, true});
     }
-
-private:
-    // Whether the text, or its first length characters, fit the memo's width.
-    bool fits(const QString &text, qsizetype length = -1) const
-    {
-        return m_metrics.horizontalAdvance(text, int(length)) <= m_width * FitTolerance;
-    }
-
-    // A line that is one word too wide for the memo gives up its longest fitting head, at least
-    // one character. A head is wider the longer it is, so the longest that fits is found by
-    // halving: a pasted word of thousands of characters still lays out at once.
-    void breakOverlongWord(QString &line, std::vector<Line> &lines) const
-    {
-        while (line.size() > 1 && !fits(line)) {
-            qsizetype fitting = 1;           // fits, or is the one character a line must take
-            qsizetype tooLong = line.size(); // does not fit
-            while (tooLong - fitting > 1) {
-                const qsizetype middle = fitting + (tooLong - fitting) / 2;
-                (fits(line, middle) ? fitting : tooLong) = middle;
-            }
-            lines.push_back({line.left(fitting)});
-            line = line.mid(fitting);
-        }
-    }
-
-    const PrintFonts::LayoutMetrics &m_metrics;
-    double m_width;
-};
-
-std::vector<Line> breakLines(const TMemoView &memo, const QString &text, const PrintFonts::LayoutMetrics &metrics,
-                             double width)
-{
-    std::vector<Line> lines;
-    const Wrapper wrapper(metrics, width);
-    for (const QString &paragraph : text.split(u'\n')) {
-        if (memo.WordWrap)
-            wrapper.wrap(paragraph, lines);
-        else
-            lines.push_back({paragraph, true});
-    }
     return lines;
-}
-
-double blockTop(const TMemoView &memo, const QRectF &inner, double blockHeight)
-{
-    switch (memo.VAlign) {
-    case vaCenter:
-        return inner.top() + (inner.height() - blockHeight) / 2;
-    case vaBottom:
-        return inner.bottom() - blockHeight;
-    case vaTop:
-        break;
-    }
-    return inner.top();
 }
 
 void placeJustified(const QString &line, const PrintFonts::LayoutMetrics &metrics, const QRectF &inner, double baseline,
@@ -123,7 +91,9 @@ TextBlock layout(const TMemoView &memo, const QString &text)
 
     const double pitch = metrics.height() + memo.LineSpacing;
     const double blockHeight = double(lines.size()) * pitch - memo.LineSpacing;
-    double top = blockTop(memo, inner, blockHeight);
+    double top = memo.VAlign == vaCenter   ? inner.top() + (inner.height() - blockHeight) / 2
+                 : memo.VAlign == vaBottom ? inner.bottom() - blockHeight
+                                           : inner.top();
     for (const Line &line : lines) {
         const double baseline = top + metrics.ascent();
         top += pitch;

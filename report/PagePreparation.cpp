@@ -24,12 +24,6 @@ void addFrame(const TView &view, std::vector<DrawItem> &items)
     side(ftBottom, r.bottomLeft(), r.bottomRight());
 }
 
-void addFill(const TView &view, std::vector<DrawItem> &items)
-{
-    if (view.Color)
-        items.push_back(RectItem{view.bounds(), view.Color, std::nullopt});
-}
-
 QString memoText(const TMemoView &memo, const ValueSlots::Resolver &resolve)
 {
     const QString text = memo.Memo.join(u'\n');
@@ -65,7 +59,8 @@ void addObject(const TView &view, const ValueSlots::Resolver &resolve, std::vect
         addFrame(view, items);
         return;
     }
-    addFill(view, items);
+    if (view.Color)
+        items.push_back(RectItem{view.bounds(), view.Color, std::nullopt});
     if (const auto *memo = dynamic_cast<const TMemoView *>(&view)) {
         items.push_back(MemoLayout::layout(*memo, memoText(*memo, resolve)));
     } else if (const auto *picture = dynamic_cast<const TPictureView *>(&view)) {

@@ -11,21 +11,6 @@ namespace PagePrinting {
 
 namespace {
 
-std::vector<size_t> pagesToPrint(const QPrinter &printer, size_t pageCount)
-{
-    size_t first = 1, last = pageCount;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = size_t(printer.fromPage());
-        last = std::min(pageCount, size_t(std::max(printer.toPage(), printer.fromPage())));
-    }
-    std::vector<size_t> indices;
-    for (size_t page = first; page <= last; ++page)
-        indices.push_back(page - 1);
-    return indices;
-}
-
-} // namespace
-
 QPageLayout pageLayout(const PreparedPage &page)
 {
     const QSizeF portrait(std::min(page.paperMm.width(), page.paperMm.height()),
@@ -37,16 +22,22 @@ QPageLayout pageLayout(const PreparedPage &page)
     return layout;
 }
 
+} // namespace
+
 void print(QPrinter &printer, const std::vector<PreparedPage> &pages)
 {
-    const std::vector<size_t> indices = pagesToPrint(printer, pages.size());
-    if (indices.empty())
+    size_t first = 1, last = pages.size();
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = size_t(printer.fromPage());
+        last = std::min(last, size_t(std::max(printer.toPage(), printer.fromPage())));
+    }
+    if (first > last)
         return;
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
     printer.setFullPage(true); // the painter's origin is the paper's corner
     QPainter painter;
     for (int copy = 0; copy < copies; ++copy) {
-        for (const size_t index : indices) {
+        for (size_t index = first - 1; index < last; ++index) {
             // A new layout applies to the page begun after it is set.
             printer.setPageLayout(pageLayout(pages[index]));
             if (!painter.isActive()) {

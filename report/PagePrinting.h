@@ -1,7 +1,6 @@
 #pragma once
 #include "PreparedPage.h"
 
-#include <QPageLayout>
 #include <vector>
 
 class QPrinter;
@@ -9,8 +8,6 @@ class QPrinter;
 // Sends prepared pages to a printer or a PDF file at their true size: each page on its own
 // sheet size and orientation, never scaled to fit and never cropped to the printer's margins.
 namespace PagePrinting {
-
-QPageLayout pageLayout(const PreparedPage &page);
 
 // Prints the pages in the printer's page range (all by default), handling copies itself where
 // the printer cannot. Throws when the printer or its output file cannot be opened.

@@ -9,7 +9,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,18 +19,6 @@ constexpr double ZoomStep = 1.25;
 constexpr double SmallestZoom = 0.1;
 constexpr double LargestZoom = 8.0;
 constexpr int WholePageMargin = 40; // px left around the page when it is fitted into the window
-
-PreviewDialog::ModalHook &modalHook()
-{
-    static PreviewDialog::ModalHook hook;
-    return hook;
-}
-
-PreviewDialog::PrintDialogHook &printDialogHook()
-{
-    static PreviewDialog::PrintDialogHook hook;
-    return hook;
-}
 
 } // namespace
 
@@ -45,15 +32,15 @@ PreviewDialog::PreviewDialog(const std::vector<PreparedPage> &pages, ErrorDispla
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    addCommand(Print, QString::fromUtf8("Nyomtatás"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, &PreviewDialog::print);
+    addCommand(Print, QString::fromUtf8("Nyomtatás"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { print(); });
     m_toolBar->addSeparator();
     addCommand(ZoomIn, QString::fromUtf8("Nagyítás"),
-               {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &PreviewDialog::zoomIn);
+               {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+               [this] { setZoom(zoom() * ZoomStep); });
     addCommand(ZoomOut, QString::fromUtf8("Kicsinyítés"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-               &PreviewDialog::zoomOut);
-    addCommand(ActualSize, QStringLiteral("100 %"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-               &PreviewDialog::zoomToActualSize);
-    addCommand(WholePage, QString::fromUtf8("Egész oldal"), {}, &PreviewDialog::zoomToWholePage);
+               [this] { setZoom(zoom() / ZoomStep); });
+    addCommand(ActualSize, QStringLiteral("100 %"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(1.0); });
+    addCommand(WholePage, QString::fromUtf8("Egész oldal"), {}, [this] { zoomToWholePage(); });
 
     m_pages = new PreviewPages(pages);
     m_scrollArea = new QScrollArea(this);
@@ -75,13 +62,12 @@ PreviewDialog::PreviewDialog(const std::vector<PreparedPage> &pages, ErrorDispla
 }
 
 void PreviewDialog::addCommand(Command command, const QString &text, const QList<QKeySequence> &shortcuts,
-                               void (PreviewDialog::*handler)())
+                               const std::function<void()> &handler)
 {
     QAction *action = m_toolBar->addAction(text);
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this,
-            [this, handler] { guarded([this, handler] { (this->*handler)(); }, m_showError); });
+    connect(action, &QAction::triggered, this, [this, handler] { guarded(handler, m_showError); });
     m_actions[command] = action;
 }
 
@@ -95,21 +81,6 @@ void PreviewDialog::setZoom(double zoom)
     m_pages->setZoom(std::clamp(zoom, SmallestZoom, LargestZoom));
 }
 
-void PreviewDialog::zoomIn()
-{
-    setZoom(zoom() * ZoomStep);
-}
-
-void PreviewDialog::zoomOut()
-{
-    setZoom(zoom() / ZoomStep);
-}
-
-void PreviewDialog::zoomToActualSize()
-{
-    setZoom(1.0);
-}
-
 void PreviewDialog::zoomToWholePage()
 {
     const QSizeF page = m_pages->largestPageAtActualSize();
@@ -121,8 +92,8 @@ void PreviewDialog::zoomToWholePage()
 
 bool PreviewDialog::askPrinter(QPrinter &printer)
 {
-    if (printDialogHook())
-        return printDialogHook()(printer);
+    if (hook<PrintDialogHook>())
+        return hook<PrintDialogHook>()(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, int(m_prepared.size()));
     return execModal(dialog) == QDialog::Accepted;
@@ -139,17 +110,10 @@ void PreviewDialog::print()
 
 void PreviewDialog::showModal()
 {
-    if (!modalHook()) {
+    if (!hook<ModalHook>()) {
         execModal(*this);
         return;
     }
-    const ModalHook hook = modalHook(); // the hook may replace itself
-    execAnswered(*this, [this, &hook] { hook(*this); });
-}
-
-PreviewDialog::ModalHookForTesting::ModalHookForTesting(ModalHook hook) : m_hook(modalHook(), std::move(hook)) {}
-
-PreviewDialog::PrintDialogHookForTesting::PrintDialogHookForTesting(PrintDialogHook hook)
-    : m_hook(printDialogHook(), std::move(hook))
-{
+    const ModalHook testHook = hook<ModalHook>(); // the hook may replace itself
+    execAnswered(*this, [this, &testHook] { testHook(*this); });
 }

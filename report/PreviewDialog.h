@@ -28,10 +28,6 @@ public:
     PreviewPages *pagesWidget() const { return m_pages; }
 
     double zoom() const;
-    void zoomIn();
-    void zoomOut();
-    void zoomToActualSize();
-    void zoomToWholePage();
     // Runs the print dialog and prints.
     void print();
 
@@ -45,27 +41,27 @@ public:
     // print, instead of the print dialog.
     using ModalHook = std::function<void(PreviewDialog &)>;
     using PrintDialogHook = std::function<bool(QPrinter &)>;
-    class ModalHookForTesting
+    template <typename Hook> class HookForTesting
     {
     public:
-        explicit ModalHookForTesting(ModalHook hook);
+        explicit HookForTesting(Hook hook) : m_hook(PreviewDialog::hook<Hook>(), std::move(hook)) {}
 
     private:
-        ScopedValue<ModalHook> m_hook;
+        ScopedValue<Hook> m_hook;
     };
-    class PrintDialogHookForTesting
-    {
-    public:
-        explicit PrintDialogHookForTesting(PrintDialogHook hook);
-
-    private:
-        ScopedValue<PrintDialogHook> m_hook;
-    };
+    using ModalHookForTesting = HookForTesting<ModalHook>;
+    using PrintDialogHookForTesting = HookForTesting<PrintDialogHook>;
 
 private:
+    template <typename Hook> static Hook &hook()
+    {
+        static Hook current;
+        return current;
+    }
     void addCommand(Command command, const QString &text, const QList<QKeySequence> &shortcuts,
-                    void (PreviewDialog::*handler)());
+                    const std::function<void()> &handler);
     void setZoom(double zoom);
+    void zoomToWholePage();
     bool askPrinter(QPrinter &printer);
 
     const std::vector<PreparedPage> &m_prepared;

@@ -28,9 +28,8 @@ class LayoutMetrics
 public:
     explicit LayoutMetrics(const PrintFont &font) : m_points(inPointUnits(font)) {}
 
-    double horizontalAdvance(const QString &text) const { return m_points.horizontalAdvance(text) * PxPerPoint; }
-    // The first length characters of text.
-    double horizontalAdvance(const QString &text, int length) const
+    // The first length characters of text, all of them by default.
+    double horizontalAdvance(const QString &text, int length = -1) const
     {
         return m_points.horizontalAdvance(text, length) * PxPerPoint;
     }

@@ -15,11 +15,9 @@ public:
 
     template <typename View> View &add(const QString &name)
     {
-        auto view = std::make_unique<View>();
-        view->Name = name;
-        View &added = *view;
-        Objects.push_back(std::move(view));
-        return added;
+        Objects.push_back(std::make_unique<View>());
+        Objects.back()->Name = name;
+        return static_cast<View &>(*Objects.back());
     }
 
     QString Name;

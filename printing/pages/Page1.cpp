@@ -114,16 +114,16 @@ void addHouseholdTable(TReportPage &page)
     constexpr double HeadingY = 123.0, RowPitch = 6.0, RowHeight = 5.0; // mm
     for (const HouseholdColumn &column : HouseholdColumns) {
         for (int row = 1; row <= 10; ++row) {
-            addMemo(page, QStringLiteral("Memo%1").arg(column.memos[row - 1]),
-                    {column.x, HeadingY + RowPitch * row, column.w, RowHeight}, Font::T7B, Align::LB,
-                    QStringLiteral("[m%1]").arg(column.firstVariable + row - 1));
+            add(page, {Kind::Memo, QStringLiteral("Memo%1").arg(column.memos[row - 1]), column.x,
+                       HeadingY + RowPitch * row, column.w, RowHeight, Font::T7B, Align::LB,
+                       QStringLiteral("[m%1]").arg(column.firstVariable + row - 1)});
         }
     }
     constexpr double RuleX = 10.0, RuleWidth = 158.0, FirstRuleY = 128.0, HeadingRuleY = 122.0;
     for (int i = 0; i < int(HouseholdRules.size()); ++i) {
         const bool heading = i + 1 == int(HouseholdRules.size());
-        addHorizontalLine(page, QStringLiteral("Line%1").arg(HouseholdRules[i]), RuleX,
-                          heading ? HeadingRuleY : FirstRuleY + RowPitch * i, RuleWidth);
+        add(page, {Kind::HLine, QStringLiteral("Line%1").arg(HouseholdRules[i]), RuleX,
+                   heading ? HeadingRuleY : FirstRuleY + RowPitch * i, RuleWidth, 0});
     }
 }
 

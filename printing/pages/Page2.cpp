@@ -23,39 +23,15 @@ const Row TableFrame[] = {
     {Kind::Memo, "Memo87", 2.0, 146.0, 75.0, 6.0, Font::T11, Align::JT, "Egy főre jutó havi családi nettó jövedelem:"},
     {Kind::Memo, "Memo89", 1.0, 20.0, 65.0, 7.0, Font::T8, Align::LC,
      "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz"},
-    // The column rules, 18.9 mm apart.
-    {Kind::VLine, "Line27", 66.0, 9.0, 0, 134.0},
-    {Kind::VLine, "Line32", 84.9, 9.0, 0, 134.0},
-    {Kind::VLine, "Line33", 103.8, 9.0, 0, 134.0},
-    {Kind::VLine, "Line34", 122.7, 9.0, 0, 134.0},
-    {Kind::VLine, "Line35", 141.6, 9.0, 0, 134.0},
-    {Kind::VLine, "Line36", 160.5, 9.0, 0, 134.0},
-    {Kind::VLine, "Line37", 179.4, 9.0, 0, 134.0},
-    {Kind::VLine, "Line38", 198.3, 9.0, 0, 134.0},
-    {Kind::VLine, "Line39", 217.2, 9.0, 0, 134.0},
 };
 
 // x of the nine value columns: the applicant, household members a.-g. and the total.
 constexpr std::array<double, 9> ColumnX = {67.0, 86.0, 105.0, 124.0, 143.0, 161.0, 180.0, 199.0, 218.0};
 constexpr double ColumnWidth = 17.0;
 
-struct ColumnHeading
-{
-    const char *name;
-    const char *text;
-};
-
-constexpr ColumnHeading ColumnHeadings[] = {
-    {"Memo90", "kérelmező jövedelme"},
-    {"Memo104", "a.,"},
-    {"Memo105", "b.,"},
-    {"Memo106", "c.,"},
-    {"Memo107", "d.,"},
-    {"Memo108", "e.,"},
-    {"Memo109", "f.,"},
-    {"Memo110", "g.,"},
-    {"Memo111", "összesen"},
-};
+// The headings of the value columns.
+constexpr const char *ColumnHeadings[] = {
+    "kérelmező jövedelme", "a.,", "b.,", "c.,", "d.,", "e.,", "f.,", "g.,", "összesen"};
 
 const Row RowLabels[] = {
     {Kind::Memo, "Memo112", 1.0, 29.0, 65.0, 7.0, Font::T8, Align::LC,
@@ -120,12 +96,16 @@ QString gridMemoName(int row, int column)
     return QStringLiteral("Memo%1").arg(number);
 }
 
-void addColumnHeadings(TReportPage &page)
+// The column rules, 18.9 mm apart, then the column headings.
+void addColumns(TReportPage &page)
 {
+    constexpr double RuleX[] = {66.0, 84.9, 103.8, 122.7, 141.6, 160.5, 179.4, 198.3, 217.2}; // mm
+    for (int c = 0; c < int(std::size(RuleX)); ++c)
+        add(page, {Kind::VLine, QStringLiteral("Line%1").arg(c == 0 ? 27 : 31 + c), RuleX[c], 9.0, 0, 134.0});
     constexpr double HeadingY = 10.0, HeadingHeight = 8.0;
     for (int c = 0; c < int(ColumnX.size()); ++c) {
-        addMemo(page, QString::fromUtf8(ColumnHeadings[c].name), {ColumnX[c], HeadingY, ColumnWidth, HeadingHeight},
-                Font::T8B, Align::CC, QString::fromUtf8(ColumnHeadings[c].text));
+        add(page, {Kind::Memo, QStringLiteral("Memo%1").arg(c == 0 ? 90 : 103 + c), ColumnX[c], HeadingY, ColumnWidth,
+                   HeadingHeight, Font::T8B, Align::CC, ColumnHeadings[c]});
     }
 }
 
@@ -135,9 +115,9 @@ void addAmountGrid(TReportPage &page)
         const GridRow &row = GridRows[r];
         for (int c = 0; c < int(ColumnX.size()); ++c) {
             const bool totalColumn = c + 1 == int(ColumnX.size());
-            addMemo(page, gridMemoName(r + 1, c + 1), {ColumnX[c], row.y, ColumnWidth, row.h},
-                    row.allBold || totalColumn ? Font::T8B : Font::T8, Align::CC,
-                    QStringLiteral("[m%1]").arg(row.firstVariable + c));
+            add(page, {Kind::Memo, gridMemoName(r + 1, c + 1), ColumnX[c], row.y, ColumnWidth, row.h,
+                       row.allBold || totalColumn ? Font::T8B : Font::T8, Align::CC,
+                       QStringLiteral("[m%1]").arg(row.firstVariable + c)});
         }
     }
 }
@@ -157,7 +137,7 @@ void buildPage2(TReportPage &page)
                     156.0},
                    PrintableWidth, QStringLiteral("Oldal: 3/2"));
     add(page, TableFrame);
-    addColumnHeadings(page);
+    addColumns(page);
     add(page, RowLabels);
     addAmountGrid(page);
     add(page, Row{Kind::Memo, "Memo88", 78.0, 146.0, 75.0, 6.0, Font::T11B, Align::JT, "[m8]"});

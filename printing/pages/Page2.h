@@ -4,8 +4,7 @@ class TReportPage;
 
 // The income page: one row per income group and total line, one column per person of the
 // household and the group total, and the monthly family net income per head under the table.
-// A4 landscape, margins 30/30/20/30 mm (left/right/top/bottom). Sets the page's paper and
-// margins and adds its objects in drawing order.
+// Sets the page's paper and margins and adds its objects in drawing order.
 //
 // The order is part of the page's behaviour: the column sums ("m181"-"m189") are asked for
 // before the net values ("m221"-"m229") that read them back, and "m229" before "m8".

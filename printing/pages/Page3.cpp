@@ -8,8 +8,6 @@ namespace {
 
 constexpr double PrintableWidth = 168.0; // mm
 
-constexpr char Relative[] = "jövedelemmel rendelkező hozzátartozó";
-
 // The captions carry the dotted frame style without frame lines, so no frame prints.
 const Row Declaration[] = {
     {Kind::Memo, "Memo100", 2.0, 57.0, 40.0, 6.0, Font::T11, Align::JT, "Kelt: Kökényvára,"},
@@ -25,23 +23,20 @@ const Row Declaration[] = {
      WideSpacing},
     {Kind::Memo, "Memo245", 4.0, 84.0, 72.0, 4.0, Font::T11, Align::CC, "igénylő", Dotted},
     {Kind::HLine, "Line53", 4.0, 83.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo246", 92.0, 114.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line54", 92.0, 113.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo247", 4.0, 114.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line55", 4.0, 113.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo248", 92.0, 145.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line56", 92.0, 144.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo249", 4.0, 145.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line57", 4.0, 144.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo250", 92.0, 177.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line58", 92.0, 176.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo251", 4.0, 177.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line59", 4.0, 176.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo252", 92.0, 208.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line60", 92.0, 207.0, 72.0, 0, Font::None, Align::None, "", Dotted},
-    {Kind::Memo, "Memo253", 4.0, 208.0, 72.0, 5.0, Font::T11, Align::CC, Relative, Dotted},
-    {Kind::HLine, "Line61", 4.0, 207.0, 72.0, 0, Font::None, Align::None, "", Dotted},
 };
+
+// The signature lines of the relatives with income: four rows, the right one first.
+void addRelativeSignatures(TReportPage &page)
+{
+    constexpr double RowY[] = {114.0, 145.0, 177.0, 208.0}; // mm
+    for (int i = 0; i < 8; ++i) {
+        const double x = i % 2 ? 4.0 : 92.0, y = RowY[i / 2];
+        add(page, {Kind::Memo, QStringLiteral("Memo%1").arg(246 + i), x, y, 72.0, 5.0, Font::T11, Align::CC,
+                   "jövedelemmel rendelkező hozzátartozó", Dotted});
+        add(page, {Kind::HLine, QStringLiteral("Line%1").arg(54 + i), x, y - 1, 72.0, 0, Font::None, Align::None, "",
+                   Dotted});
+    }
+}
 
 } // namespace
 
@@ -57,4 +52,5 @@ void buildPage3(TReportPage &page)
                     233.0},
                    PrintableWidth, QStringLiteral("Oldal: 3/3"));
     add(page, Declaration);
+    addRelativeSignatures(page);
 }

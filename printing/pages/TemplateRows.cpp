@@ -2,183 +2,106 @@
 #include "PageUnits.h"
 
 #include <QFile>
+#include <utility>
 
 namespace TemplateRows {
 
 namespace {
 
-const QString Tahoma = QStringLiteral("Tahoma");
-const QString FranklinGothic = QStringLiteral("Franklin Gothic Medium");
-
-QRectF toPx(QRectF mm)
-{
-    using PageUnits::mmToPx;
-    return {mmToPx(mm.x()), mmToPx(mm.y()), mmToPx(mm.width()), mmToPx(mm.height())};
-}
-
-void place(TView &view, QRectF mm)
-{
-    const QRectF px = toPx(mm);
-    view.Left = px.x();
-    view.Top = px.y();
-    view.Width = px.width();
-    view.Height = px.height();
-}
-
-void setAlign(TMemoView &memo, Align align)
-{
-    switch (align) {
-    case Align::None:
-    case Align::LT:
-        break;
-    case Align::CT:
-        memo.HAlign = haCenter;
-        break;
-    case Align::JT:
-        memo.HAlign = haBlock;
-        break;
-    case Align::LC:
-        memo.VAlign = vaCenter;
-        break;
-    case Align::CC:
-        memo.HAlign = haCenter;
-        memo.VAlign = vaCenter;
-        break;
-    case Align::LB:
-        memo.VAlign = vaBottom;
-        break;
-    }
-}
-
-QByteArray resource(const char *path)
-{
-    QFile file(QString::fromUtf8(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return {}; // the picture stays empty and prints as its white background
-    return file.readAll();
-}
-
-void addPicture(TReportPage &page, const Row &row)
-{
-    auto &picture = page.add<TPictureView>(QString::fromUtf8(row.name));
-    place(picture, {row.x, row.y, row.w, row.h});
-    picture.loadJpeg(resource(row.text));
-}
-
-void applyFlags(TView &view, int flags)
-{
-    view.Visible = !(flags & Invisible);
-    if (flags & Dotted)
-        view.Frame.Style = fsDot;
-}
-
-} // namespace
-
 TFont font(Font code)
 {
+    static const QString Tahoma = QStringLiteral("Tahoma");
+    static const QString FranklinGothic = QStringLiteral("Franklin Gothic Medium");
     struct FontEntry
     {
-        Font code;
         const QString &family;
         int height; // px at 96 dpi; prints at round(h x 72 / 96) pt
         int style;
     };
+    // In the order of Font: None (the default font), T6, T7B, T8, T8B, T10, T10B, T11, T11B, F9B, F14B.
     static const FontEntry fontEntries[] = {
-        {Font::T6, Tahoma, 8, Fonts::Regular},        {Font::T7B, Tahoma, 9, Fonts::Bold},
-        {Font::T8, Tahoma, 11, Fonts::Regular},       {Font::T8B, Tahoma, 11, Fonts::Bold},
-        {Font::T10, Tahoma, 13, Fonts::Regular},      {Font::T10B, Tahoma, 13, Fonts::Bold},
-        {Font::T11, Tahoma, 15, Fonts::Regular},      {Font::T11B, Tahoma, 15, Fonts::Bold},
-        {Font::F9B, FranklinGothic, 12, Fonts::Bold}, {Font::F14B, FranklinGothic, 19, Fonts::Bold},
+        {Tahoma, 11, Fonts::Regular},      {Tahoma, 8, Fonts::Regular},       {Tahoma, 9, Fonts::Bold},
+        {Tahoma, 11, Fonts::Regular},      {Tahoma, 11, Fonts::Bold},         {Tahoma, 13, Fonts::Regular},
+        {Tahoma, 13, Fonts::Bold},         {Tahoma, 15, Fonts::Regular},      {Tahoma, 15, Fonts::Bold},
+        {FranklinGothic, 12, Fonts::Bold}, {FranklinGothic, 19, Fonts::Bold},
     };
-    TFont result;
-    for (const FontEntry &entry : fontEntries) {
-        if (entry.code == code) {
-            result.Name = entry.family;
-            result.Height = entry.height;
-            result.Style = entry.style;
-        }
-    }
-    return result;
+    const FontEntry &entry = fontEntries[int(code)];
+    return {entry.family, entry.height, Qt::black, entry.style};
 }
 
-void setA4(TReportPage &page, TPrinterOrientation orientation, double left, double right, double top, double bottom)
+TView &addObject(TReportPage &page, const Row &row)
 {
-    constexpr double ShortSide = 210, LongSide = 297; // mm
-    constexpr int A4 = 9;
-    page.Orientation = orientation;
-    page.PaperWidth = orientation == poLandscape ? LongSide : ShortSide;
-    page.PaperHeight = orientation == poLandscape ? ShortSide : LongSide;
-    page.PaperSize = A4;
-    page.LeftMargin = left;
-    page.RightMargin = right;
-    page.TopMargin = top;
-    page.BottomMargin = bottom;
-}
-
-TMemoView &addMemo(TReportPage &page, const QString &name, QRectF mm, Font fontCode, Align align, const QString &text)
-{
-    auto &memo = page.add<TMemoView>(name);
-    place(memo, mm);
-    memo.Font = font(fontCode);
-    setAlign(memo, align);
-    memo.Memo = text.split(QLatin1Char('\n'));
-    return memo;
-}
-
-TLineView &addHorizontalLine(TReportPage &page, const QString &name, double x, double y, double w)
-{
-    auto &line = page.add<TLineView>(name);
-    place(line, {x, y, w, 0});
-    line.Frame.Typ = ftTop;
-    return line;
-}
-
-void add(TReportPage &page, const Row &row)
-{
-    const QString name = QString::fromUtf8(row.name);
-    TView *view = nullptr;
+    const QString name = row.name.toString();
     switch (row.kind) {
     case Kind::Memo: {
-        auto &memo =
-            addMemo(page, name, {row.x, row.y, row.w, row.h}, row.font, row.align, QString::fromUtf8(row.text));
+        // In the order of Align: None, LT, CT, JT, LC, CC, LB.
+        static constexpr std::pair<THAlign, TVAlign> Alignments[] = {
+            {haLeft, vaTop},    {haLeft, vaTop},      {haCenter, vaTop},  {haBlock, vaTop},
+            {haLeft, vaCenter}, {haCenter, vaCenter}, {haLeft, vaBottom},
+        };
+        auto &memo = page.add<TMemoView>(name);
+        memo.Font = font(row.font);
+        std::tie(memo.HAlign, memo.VAlign) = Alignments[int(row.align)];
+        memo.Memo = row.text.toString().split(QLatin1Char('\n'));
+        memo.WordWrap = !(row.flags & OneLine);
         if (row.flags & WhiteOnBlack) {
             memo.Font.Color = Qt::white;
             memo.Color = QColor(Qt::black);
         }
         if (row.flags & WideSpacing)
             memo.LineSpacing = 4;
-        view = &memo;
-        break;
+        return memo;
     }
     case Kind::HLine:
-        view = &addHorizontalLine(page, name, row.x, row.y, row.w);
-        break;
     case Kind::VLine: {
         auto &line = page.add<TLineView>(name);
-        place(line, {row.x, row.y, 0, row.h});
-        line.Frame.Typ = ftLeft;
-        view = &line;
-        break;
+        line.Frame.Typ = row.kind == Kind::HLine ? ftTop : ftLeft;
+        return line;
     }
     case Kind::Shape: {
         auto &shape = page.add<TShapeView>(name);
-        place(shape, {row.x, row.y, row.w, row.h});
         if (row.fill >= 0)
             shape.Color = QColor::fromRgb(QRgb(row.fill));
-        view = &shape;
-        break;
+        return shape;
     }
     case Kind::Picture:
-        addPicture(page, row);
-        return;
-    case Kind::BarCode: {
-        auto &barcode = page.add<TBarCodeView>(name);
-        place(barcode, {row.x, row.y, row.w, row.h});
-        view = &barcode;
+        return page.add<TPictureView>(name);
+    case Kind::BarCode:
         break;
     }
+    return page.add<TBarCodeView>(name);
+}
+
+} // namespace
+
+void setA4(TReportPage &page, TPrinterOrientation orientation, double left, double right, double top, double bottom)
+{
+    constexpr double ShortSide = 210, LongSide = 297; // mm
+    page.Orientation = orientation;
+    page.PaperWidth = orientation == poLandscape ? LongSide : ShortSide;
+    page.PaperHeight = orientation == poLandscape ? ShortSide : LongSide;
+    page.LeftMargin = left;
+    page.RightMargin = right;
+    page.TopMargin = top;
+    page.BottomMargin = bottom;
+}
+
+void add(TReportPage &page, const Row &row)
+{
+    using PageUnits::mmToPx;
+    TView &view = addObject(page, row);
+    view.Left = mmToPx(row.x);
+    view.Top = mmToPx(row.y);
+    view.Width = mmToPx(row.w);
+    view.Height = mmToPx(row.h);
+    view.Visible = !(row.flags & Invisible);
+    if (row.flags & Dotted)
+        view.Frame.Style = fsDot;
+    if (auto *picture = dynamic_cast<TPictureView *>(&view)) {
+        // The picture takes its image's size; one that does not load prints as its white background.
+        QFile file(row.text.toString());
+        picture->loadJpeg(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
-    applyFlags(*view, row.flags);
 }
 
 void add(TReportPage &page, std::span<const Row> rows)

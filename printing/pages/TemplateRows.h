@@ -1,6 +1,7 @@
 #pragma once
 #include "TReportPage.h"
 
+#include <QAnyStringView>
 #include <span>
 
 // The page templates are written as tables: one row per object, in drawing order, with the
@@ -22,31 +23,28 @@ enum Flag {
     Dotted = 2,       // dotted frame style; for lines the dotted pen
     WhiteOnBlack = 4, // white text on a black fill
     WideSpacing = 8,  // 4 px between lines instead of 2
+    OneLine = 16,     // no word wrap
 };
 
+// A row may view a computed name or text only while the call that adds it runs.
 struct Row
 {
     Kind kind;
-    const char *name;
+    QAnyStringView name;
     double x, y, w, h; // mm; a horizontal line uses w, a vertical one h
     Font font = Font::None;
     Align align = Align::None;
     // Memo: the lines separated by '\n'; picture: the resource of its JPEG image.
-    const char *text = "";
+    QAnyStringView text = "";
     int flags = NoFlags;
     // A shape's fill as 0xRRGGBB; negative for none.
     int fill = -1;
 };
-
-TFont font(Font code);
 
 // An A4 sheet as it lies (a landscape sheet is 297 mm wide) with its margins in mm.
 void setA4(TReportPage &page, TPrinterOrientation orientation, double left, double right, double top, double bottom);
 
 void add(TReportPage &page, const Row &row);
 void add(TReportPage &page, std::span<const Row> rows);
-
-TMemoView &addMemo(TReportPage &page, const QString &name, QRectF mm, Font font, Align align, const QString &text);
-TLineView &addHorizontalLine(TReportPage &page, const QString &name, double x, double y, double w);
 
 } // namespace TemplateRows
