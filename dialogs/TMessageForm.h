@@ -13,9 +13,7 @@ class TMessageForm : public QDialog
 public:
     explicit TMessageForm(QWidget *parent = nullptr);
 
-    void setClientSize(QSize size);
     QPushButton *addButton(const QString &name, const QString &caption, int modalResult, const QRect &geometry);
-    void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
     // Places the window in the middle of the screen (integer halves of the outer size). A window
