@@ -20,14 +20,4 @@ RegionalSettings RegionalSettings::current()
             system.dateFormat(QLocale::ShortFormat)};
 }
 
-RegionalSettings RegionalSettings::hungarian()
-{
-    return {u',', QChar(0x00A0), QStringLiteral("yyyy. MM. dd.")};
-}
-
-RegionalSettings RegionalSettings::english()
-{
-    return {u'.', u',', QStringLiteral("M/d/yyyy")};
-}
-
 RegionalSettings::PinForTesting::PinForTesting(const RegionalSettings &settings) : m_pinned(pinned, settings) {}

@@ -49,11 +49,6 @@ int TMessageForm::showModal()
     return execModal(*this);
 }
 
-void TMessageForm::reject()
-{
-    done(mrCancel);
-}
-
 void TMessageForm::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

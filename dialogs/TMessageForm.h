@@ -1,4 +1,6 @@
 #pragma once
+#include "MsgDlg.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -24,7 +26,7 @@ public:
     // Runs the dialog modally, or answers it from the test script while one is active.
     int showModal();
 
-    void reject() override;
+    void reject() override { done(mrCancel); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

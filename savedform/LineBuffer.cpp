@@ -11,11 +11,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-void LineBuffer::clear()
-{
-    setText({});
-}
-
 void LineBuffer::add(QByteArrayView start, QByteArrayView rest)
 {
     m_text.append(start);
@@ -28,11 +23,6 @@ int LineBuffer::count() const
 {
     indexLines();
     return int(m_lines.size());
-}
-
-QByteArray LineBuffer::line(int index) const
-{
-    return lineView(index).toByteArray();
 }
 
 QByteArrayView LineBuffer::lineView(int index) const
