@@ -10,11 +10,7 @@
 namespace Fonts {
 
 namespace {
-QHash<QString, QString> &drawnFamilies()
-{
-    static QHash<QString, QString> families;
-    return families;
-}
+QHash<QString, QString> drawnFamilies;
 
 using FontFiles = QHash<QString, QStringList>;
 
@@ -78,13 +74,13 @@ void installLookAlikes()
     for (const QStringList &chain : chains) {
         const auto drawn = std::find_if(chain.begin(), chain.end(),
                                         [&](const QString &family) { return available(families, files, family); });
-        drawnFamilies().insert(chain.first(), drawn != chain.end() ? *drawn : chain.first());
+        drawnFamilies.insert(chain.first(), drawn != chain.end() ? *drawn : chain.first());
     }
 }
 
 QString drawnFamily(const QString &named)
 {
-    return drawnFamilies().value(named, named);
+    return drawnFamilies.value(named, named);
 }
 
 QFont byPixelHeight(const QString &family, int pixelHeight, int style)

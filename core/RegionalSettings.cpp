@@ -3,11 +3,7 @@
 #include <QLocale>
 
 namespace {
-std::optional<RegionalSettings> &pinned()
-{
-    static std::optional<RegionalSettings> settings;
-    return settings;
-}
+std::optional<RegionalSettings> pinned;
 
 QChar firstOr(const QString &text, QChar fallback)
 {
@@ -17,21 +13,11 @@ QChar firstOr(const QString &text, QChar fallback)
 
 RegionalSettings RegionalSettings::current()
 {
-    if (pinned())
-        return *pinned();
+    if (pinned)
+        return *pinned;
     const QLocale system = QLocale::system();
     return {firstOr(system.decimalPoint(), u'.'), firstOr(system.groupSeparator(), u','),
             system.dateFormat(QLocale::ShortFormat)};
 }
 
-RegionalSettings RegionalSettings::hungarian()
-{
-    return {u',', QChar(0x00A0), QStringLiteral("yyyy. MM. dd.")};
-}
-
-RegionalSettings RegionalSettings::english()
-{
-    return {u'.', u',', QStringLiteral("M/d/yyyy")};
-}
-
-RegionalSettings::PinForTesting::PinForTesting(const RegionalSettings &settings) : m_pinned(pinned(), settings) {}
+RegionalSettings::PinForTesting::PinForTesting(const RegionalSettings &settings) : m_pinned(pinned, settings) {}

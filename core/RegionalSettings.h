@@ -15,8 +15,8 @@ struct RegionalSettings
 
     static RegionalSettings current();
 
-    static RegionalSettings hungarian(); // ",", U+00A0, "yyyy. MM. dd."
-    static RegionalSettings english();   // ".", ",", "M/d/yyyy"
+    static RegionalSettings hungarian() { return {u',', QChar(0x00A0), QStringLiteral("yyyy. MM. dd.")}; }
+    static RegionalSettings english() { return {u'.', u',', QStringLiteral("M/d/yyyy")}; }
 
     class PinForTesting;
 };

@@ -7,14 +7,10 @@
 #include <QPushButton>
 
 namespace {
-DialogScript *&runningScript()
-{
-    static DialogScript *script = nullptr;
-    return script;
-}
+DialogScript *runningScript = nullptr;
 } // namespace
 
-DialogScript::DialogScript() : m_running(runningScript(), this) {}
+DialogScript::DialogScript() : m_running(runningScript, this) {}
 
 void DialogScript::answerNext(int modalResult, const std::optional<QString> &typedText)
 {
@@ -23,7 +19,7 @@ void DialogScript::answerNext(int modalResult, const std::optional<QString> &typ
 
 DialogScript *DialogScript::running()
 {
-    return runningScript();
+    return runningScript;
 }
 
 int DialogScript::answer(TMessageForm &form)

@@ -31,10 +31,7 @@ public:
         QString inputText; // the input line's text when the answer was given
     };
 
-    DialogScript();
-
-    DialogScript(const DialogScript &) = delete;
-    DialogScript &operator=(const DialogScript &) = delete;
+    DialogScript(); // not copyable, as its ScopedValue is not
 
     void answerNext(int modalResult, const std::optional<QString> &typedText = std::nullopt);
     int pendingAnswers() const { return int(m_answers.size()); }

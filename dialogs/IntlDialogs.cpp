@@ -36,42 +36,16 @@ const ButtonSpec Buttons[MsgDlgBtnCount] = {
     {"Help", mrNone},
 };
 
-bool hasIcon(TMsgDlgType type)
-{
-    return type != mtCustom;
-}
+// The icons of mtWarning .. mtConfirmation; mtCustom has none.
+const QStyle::StandardPixmap Icons[] = {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical,
+                                        QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxQuestion};
 
-QStyle::StandardPixmap iconOf(TMsgDlgType type)
+// The first of two buttons the dialog has, else the third.
+TMsgDlgBtn firstOf(TMsgDlgButtons buttons, TMsgDlgBtn first, TMsgDlgBtn second, TMsgDlgBtn otherwise)
 {
-    switch (type) {
-    case mtWarning:
-        return QStyle::SP_MessageBoxWarning;
-    case mtError:
-        return QStyle::SP_MessageBoxCritical;
-    case mtConfirmation:
-        return QStyle::SP_MessageBoxQuestion;
-    default:
-        return QStyle::SP_MessageBoxInformation;
-    }
-}
-
-TMsgDlgBtn defaultButtonOf(TMsgDlgButtons buttons)
-{
-    if (buttons.contains(mbOK))
-        return mbOK;
-    return buttons.contains(mbYes) ? mbYes : mbRetry;
-}
-
-TMsgDlgBtn cancelButtonOf(TMsgDlgButtons buttons)
-{
-    if (buttons.contains(mbCancel))
-        return mbCancel;
-    return buttons.contains(mbNo) ? mbNo : mbOK;
-}
-
-QSize screenSize()
-{
-    return QGuiApplication::primaryScreen()->geometry().size();
+    if (buttons.contains(first))
+        return first;
+    return buttons.contains(second) ? second : otherwise;
 }
 
 QLabel *transparentLabel(TMessageForm &form, const char *name, const QString &text)
@@ -98,7 +72,7 @@ std::unique_ptr<TMessageForm> CreateIntlInputForm(const QString &caption, const 
     auto form = std::make_unique<TMessageForm>();
     const DialogUnits units = DialogUnits::of(form->font());
     form->setWindowTitle(caption);
-    form->setClientSize(QSize(units.horizontal(180), units.vertical(63)));
+    form->setFixedSize(QSize(units.horizontal(180), units.vertical(63)));
 
     QLabel *label = transparentLabel(*form, "Prompt", prompt);
     label->move(units.horizontal(8), units.vertical(8));
@@ -121,7 +95,7 @@ std::unique_ptr<TMessageForm> CreateIntlInputForm(const QString &caption, const 
                                       QRect(QPoint(units.horizontal(38), top), button));
     QPushButton *cancel = form->addButton(QStringLiteral("Cancel"), LanguageTable::row(language).text(0), mrCancel,
                                           QRect(QPoint(units.horizontal(92), top), button));
-    form->setDefaultButton(ok);
+    ok->setDefault(true);
     form->setCancelButton(cancel);
     form->centreOnScreen();
     return form;
@@ -142,21 +116,22 @@ std::unique_ptr<TMessageForm> CreateIntlMessageForm(const QString &text, TMsgDlg
 {
     auto form = std::make_unique<TMessageForm>();
     const DialogUnits units = DialogUnits::of(form->font());
-    const QSize extent =
-        QFontMetrics(form->font())
-            .boundingRect(QRect(0, 0, screenSize().width() / 2, 0), Qt::TextWordWrap | Qt::TextExpandTabs, text)
-            .size();
-    const MessageBoxLayout layout = MessageBoxLayout::compute(units, extent, hasIcon(type), buttons.count());
-    form->setClientSize(layout.client);
+    const QSize extent = QFontMetrics(form->font())
+                             .boundingRect(QRect(0, 0, QGuiApplication::primaryScreen()->geometry().width() / 2, 0),
+                                           Qt::TextWordWrap | Qt::TextExpandTabs, text)
+                             .size();
+    const bool hasIcon = type != mtCustom;
+    const MessageBoxLayout layout = MessageBoxLayout::compute(units, extent, hasIcon, buttons.count());
+    form->setFixedSize(layout.client);
 
     const TInternationalRec &row = LanguageTable::row(language);
     form->setWindowTitle(type == mtCustom ? applicationTitle() : row.text(TitleEntry + type));
 
-    if (hasIcon(type)) {
+    if (hasIcon) {
         auto *image = new QLabel(form.get());
         image->setObjectName(QStringLiteral("Image"));
         image->setGeometry(layout.icon);
-        image->setPixmap(form->style()->standardIcon(iconOf(type)).pixmap(layout.icon.size()));
+        image->setPixmap(form->style()->standardIcon(Icons[type]).pixmap(layout.icon.size()));
     }
 
     QLabel *message = transparentLabel(*form, "Message", text);
@@ -165,8 +140,8 @@ std::unique_ptr<TMessageForm> CreateIntlMessageForm(const QString &text, TMsgDlg
     message->setFont(messageFont());
     message->setGeometry(layout.message);
 
-    const TMsgDlgBtn defaultButton = defaultButtonOf(buttons);
-    const TMsgDlgBtn cancelButton = cancelButtonOf(buttons);
+    const TMsgDlgBtn defaultButton = firstOf(buttons, mbOK, mbYes, mbRetry);
+    const TMsgDlgBtn cancelButton = firstOf(buttons, mbCancel, mbNo, mbOK);
     int left = layout.firstButtonLeft;
     for (int b = 0; b < MsgDlgBtnCount; ++b) {
         const auto button = TMsgDlgBtn(b);
@@ -176,7 +151,7 @@ std::unique_ptr<TMessageForm> CreateIntlMessageForm(const QString &text, TMsgDlg
             form->addButton(QLatin1String(Buttons[b].name), row.text(ButtonEntry + b), Buttons[b].modalResult,
                             QRect(QPoint(left, layout.buttonTop), layout.button));
         if (button == defaultButton) {
-            form->setDefaultButton(control);
+            control->setDefault(true);
             control->setFocus();
         }
         if (button == cancelButton)

@@ -24,17 +24,5 @@ private:
     unsigned m_bits = 0;
 };
 
-// Modal results. A dialog closed by its close box returns mrCancel.
-enum TModalResult {
-    mrNone = 0,
-    mrOk = 1,
-    mrCancel = 2,
-    mrAbort = 3,
-    mrRetry = 4,
-    mrIgnore = 5,
-    mrYes = 6,
-    mrNo = 7,
-    mrAll = 8,
-    mrNoToAll = 9,
-    mrYesToAll = 10
-};
+// Modal results, numbered from 0 (mrNone) in this order. A dialog closed by its close box returns mrCancel.
+enum TModalResult { mrNone, mrOk, mrCancel, mrAbort, mrRetry, mrIgnore, mrYes, mrNo, mrAll, mrNoToAll, mrYesToAll };

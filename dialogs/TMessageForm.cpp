@@ -15,11 +15,6 @@ TMessageForm::TMessageForm(QWidget *parent)
     setFont(QApplication::font("QMessageBox"));
 }
 
-void TMessageForm::setClientSize(QSize size)
-{
-    setFixedSize(size);
-}
-
 QPushButton *TMessageForm::addButton(const QString &name, const QString &caption, int modalResult,
                                      const QRect &geometry)
 {
@@ -29,11 +24,6 @@ QPushButton *TMessageForm::addButton(const QString &name, const QString &caption
     if (modalResult != mrNone)
         connect(button, &QPushButton::clicked, this, [this, modalResult] { done(modalResult); });
     return button;
-}
-
-void TMessageForm::setDefaultButton(QPushButton *button)
-{
-    button->setDefault(true);
 }
 
 void TMessageForm::centreOnScreen()
@@ -57,11 +47,6 @@ int TMessageForm::showModal()
     if (DialogScript *script = DialogScript::running())
         return execAnswered(*this, [this, script] { done(script->answer(*this)); });
     return execModal(*this);
-}
-
-void TMessageForm::reject()
-{
-    done(mrCancel);
 }
 
 void TMessageForm::keyPressEvent(QKeyEvent *event)

@@ -1,4 +1,6 @@
 #pragma once
+#include "MsgDlg.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -13,9 +15,7 @@ class TMessageForm : public QDialog
 public:
     explicit TMessageForm(QWidget *parent = nullptr);
 
-    void setClientSize(QSize size);
     QPushButton *addButton(const QString &name, const QString &caption, int modalResult, const QRect &geometry);
-    void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
     // Places the window in the middle of the screen (integer halves of the outer size). A window
@@ -26,7 +26,7 @@ public:
     // Runs the dialog modally, or answers it from the test script while one is active.
     int showModal();
 
-    void reject() override;
+    void reject() override { done(mrCancel); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

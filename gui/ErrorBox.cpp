@@ -7,16 +7,12 @@
 #include <QMessageBox>
 
 namespace {
-ErrorSinkForTesting::Observer &observer()
-{
-    static ErrorSinkForTesting::Observer o;
-    return o;
-}
+ErrorSinkForTesting::Observer observer;
 } // namespace
 
 void showErrorBox(const QString &message)
 {
-    const ErrorSinkForTesting::Observer &test = observer();
+    const ErrorSinkForTesting::Observer &test = observer;
     if (test.sink && !test.showsBox) {
         test.sink(message);
         return;
@@ -39,6 +35,6 @@ void guarded(const std::function<void()> &handler)
 }
 
 ErrorSinkForTesting::ErrorSinkForTesting(ErrorDisplay sink, Mode mode)
-    : m_observer(observer(), {std::move(sink), mode == AnsweringTheBox})
+    : m_observer(observer, {std::move(sink), mode == AnsweringTheBox})
 {
 }

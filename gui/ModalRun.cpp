@@ -18,22 +18,18 @@ public:
     AnswerWhenActive(QDialog &dialog, const std::function<void()> &answer) : m_dialog(&dialog), m_answer(answer)
     {
         dialog.installEventFilter(this);
-        m_fallback.setSingleShot(true);
-        m_fallback.setInterval(ActivationTimeoutMs);
-        connect(&m_fallback, &QTimer::timeout, this, [this] { answerOnce(); });
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    // Watches the dialog alone. Timers and calls end with this object.
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (watched == m_dialog) {
-            if (event->type() == QEvent::Show)
-                m_fallback.start();
-            // Queued, so that the activation has moved the focus into the dialog first.
-            if (event->type() == QEvent::WindowActivate)
-                QMetaObject::invokeMethod(
-                    this, [this] { answerOnce(); }, Qt::QueuedConnection);
-        }
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(ActivationTimeoutMs, this, [this] { answerOnce(); });
+        // Queued, so that the activation has moved the focus into the dialog first.
+        if (event->type() == QEvent::WindowActivate)
+            QMetaObject::invokeMethod(
+                this, [this] { answerOnce(); }, Qt::QueuedConnection);
         return false;
     }
 
@@ -43,7 +39,6 @@ private:
         if (m_answered || !m_dialog || !m_dialog->isVisible())
             return;
         m_answered = true;
-        m_fallback.stop();
         m_answer();
         if (m_dialog && m_dialog->isVisible())
             m_dialog->reject();
@@ -51,17 +46,12 @@ private:
 
     QPointer<QDialog> m_dialog;
     std::function<void()> m_answer;
-    QTimer m_fallback;
     bool m_answered = false;
 };
 
 // The window that the last dialog gave the activation back to. Activation arrives through the
 // platform later, so a dialog that follows at once still finds no active window behind it.
-QPointer<QWidget> &activationGivenBack()
-{
-    static QPointer<QWidget> window;
-    return window;
-}
+QPointer<QWidget> activationGivenBack;
 
 } // namespace
 
@@ -69,7 +59,7 @@ int execModal(QDialog &dialog)
 {
     QPointer<QWidget> behind = QApplication::activeWindow();
     if (!behind)
-        behind = activationGivenBack();
+        behind = activationGivenBack;
     // The window behind is the dialog's transient parent: the desktop keeps the dialog over it,
     // and where a window cannot place itself (Wayland) the compositor places it there.
     if (behind && behind != &dialog) {
@@ -78,7 +68,7 @@ int execModal(QDialog &dialog)
     }
     const int result = dialog.exec();
     if (behind && behind->isVisible() && !behind->isActiveWindow()) {
-        activationGivenBack() = behind;
+        activationGivenBack = behind;
         behind->activateWindow();
     }
     return result;

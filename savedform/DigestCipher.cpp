@@ -1,22 +1,12 @@
 #include "DigestCipher.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <utility>
 
 namespace {
 
 using Word = std::uint32_t;
-
-Word wordAt(const std::uint8_t *bytes)
-{
-    return Word(bytes[0]) | Word(bytes[1]) << 8 | Word(bytes[2]) << 16 | Word(bytes[3]) << 24;
-}
-
-void putWord(std::uint8_t *bytes, Word word)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = std::uint8_t(word >> (8 * i));
-}
 
 void eightWordMix(Word (&w)[8])
 {
@@ -51,7 +41,8 @@ void DigestCipher::fourWordMix(Word &a, Word &b, Word &c, Word &d)
 
 DigestCipher::DigestCipher(const Key &key, int rounds) : m_rounds(std::clamp(rounds, 4, 16))
 {
-    const Word k[4] = {wordAt(&key[0]), wordAt(&key[4]), wordAt(&key[8]), wordAt(&key[12])};
+    Word k[4];
+    qFromLittleEndian<Word>(key.data(), 4, k);
     int next = 0;
     for (const Word constant : {0x55555555u, 0xAAAAAAAAu, 0x33333333u, 0xCCCCCCCCu}) {
         Word w[8] = {k[0], constant, k[1], constant, k[2], constant, k[3], constant};
@@ -65,22 +56,19 @@ DigestCipher::DigestCipher(const Key &key, int rounds) : m_rounds(std::clamp(rou
 void DigestCipher::encipherBlock(std::uint8_t *block) const
 {
     // The first eight bytes are the right half, the last eight the left half.
-    Word r0 = wordAt(block), r1 = wordAt(block + 4), l0 = wordAt(block + 8), l1 = wordAt(block + 12);
+    Word words[4];
+    qFromLittleEndian<Word>(block, 4, words);
+    Word &r0 = words[0], &r1 = words[1], &l0 = words[2], &l1 = words[3];
     for (int j = 0; j < m_rounds; ++j) {
         Word a = r0, b = m_subkeys[2 * j], c = r1, d = m_subkeys[2 * j + 1];
         fourWordMix(a, b, c, d);
         std::swap(a, c);
         std::swap(b, d);
         fourWordMix(a, b, c, d);
-        const Word t0 = l0 ^ a ^ b;
-        const Word t1 = l1 ^ c ^ d;
-        l0 = r0;
-        l1 = r1;
-        r0 = t0;
-        r1 = t1;
+        // The right half moves to the left, the mixed left half becomes the right.
+        l0 = std::exchange(r0, l0 ^ a ^ b);
+        l1 = std::exchange(r1, l1 ^ c ^ d);
     }
-    putWord(block, l0);
-    putWord(block + 4, l1);
-    putWord(block + 8, r0);
-    putWord(block + 12, r1);
+    const Word out[4] = {l0, l1, r0, r1};
+    qToLittleEndian<Word>(out, 4, block);
 }

@@ -11,16 +11,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-void LineBuffer::clear()
-{
-    setText({});
-}
-
-void LineBuffer::add(QByteArrayView line)
-{
-    add(line, {});
-}
-
 void LineBuffer::add(QByteArrayView start, QByteArrayView rest)
 {
     m_text.append(start);
@@ -33,11 +23,6 @@ int LineBuffer::count() const
 {
     indexLines();
     return int(m_lines.size());
-}
-
-QByteArray LineBuffer::line(int index) const
-{
-    return lineView(index).toByteArray();
 }
 
 QByteArrayView LineBuffer::lineView(int index) const
@@ -61,25 +46,11 @@ void LineBuffer::indexLines() const
         return;
     m_lines.clear();
     const QByteArrayView text(m_text);
-    const qsizetype size = text.size();
-    // The next CR and the next LF at or after the line's start, each searched for again only
-    // once passed: the scans run through the text once whatever the mix of breaks.
-    const auto next = [&](char c, qsizetype from) {
-        const qsizetype at = text.indexOf(c, from);
-        return at < 0 ? size : at;
-    };
-    qsizetype nextCr = -1, nextLf = -1;
-    qsizetype start = 0;
-    while (start < size) {
-        if (nextCr != size && nextCr < start)
-            nextCr = next('\r', start);
-        if (nextLf != size && nextLf < start)
-            nextLf = next('\n', start);
-        qsizetype end = std::min(nextCr, nextLf);
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = std::find_if(text.begin() + start, text.end(), isBreak) - text.begin();
         m_lines.emplace_back(start, end - start);
-        if (end + 1 < size && end == nextCr && text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+        start = end + (text.sliced(end).startsWith("\r\n") ? 2 : 1);
     }
     m_indexed = true;
 }

@@ -9,15 +9,15 @@
 class LineBuffer
 {
 public:
-    void clear();
+    void clear() { setText({}); }
 
-    // Appends the string and CR LF; a string with line breaks becomes several lines.
-    void add(QByteArrayView line);
-    // The same for one line given in two pieces.
-    void add(QByteArrayView start, QByteArrayView rest);
+    // Appends the line, given whole or in two pieces, and CR LF; a line with line breaks becomes
+    // several lines.
+    void add(QByteArrayView start, QByteArrayView rest = {});
 
     int count() const;
-    QByteArray line(int index) const; // without its line break; empty past the last line
+    // Without its line break; empty past the last line.
+    QByteArray line(int index) const { return lineView(index).toByteArray(); }
     // The same line without a copy, valid until the text next changes.
     QByteArrayView lineView(int index) const;
 

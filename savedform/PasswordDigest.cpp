@@ -1,6 +1,7 @@
 #include "PasswordDigest.h"
 #include "DigestCipher.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -16,7 +17,7 @@ constexpr int DigestRounds = 8;
 
 // The first 2048 bits of the fractional part of pi, most significant first.
 // clang-format off
-const std::uint8_t PiFraction[StateSize] = {
+const std::array<std::uint8_t, StateSize> PiFraction = {
     0x24, 0x3F, 0x6A, 0x88, 0x85, 0xA3, 0x08, 0xD3, 0x13, 0x19, 0x8A, 0x2E, 0x03, 0x70, 0x73, 0x44,
     0xA4, 0x09, 0x38, 0x22, 0x29, 0x9F, 0x31, 0xD0, 0x08, 0x2E, 0xFA, 0x98, 0xEC, 0x4E, 0x6C, 0x89,
     0x45, 0x28, 0x21, 0xE6, 0x38, 0xD0, 0x13, 0x77, 0xBE, 0x54, 0x66, 0xCF, 0x34, 0xE9, 0x0C, 0x6C,
@@ -36,61 +37,39 @@ const std::uint8_t PiFraction[StateSize] = {
 };
 // clang-format on
 
-class Digest
+// Four rounds of the four-word mix over the key state, fed in the order w3 .. w0.
+void mixKeyState(std::array<std::uint32_t, 4> &words)
 {
-public:
-    Digest() { std::copy(std::begin(PiFraction), std::end(PiFraction), m_state.begin()); }
-
-    void add(std::uint8_t x)
-    {
-        m_state[m_stateIndex] ^= x;
-        m_stateIndex = (m_stateIndex + 1) % StateSize;
-        m_keyWords[m_keyIndex / 4] ^= std::uint32_t(x) << (8 * (m_keyIndex % 4));
-        if (++m_keyIndex == KeyInputBytes) {
-            mixKeyState();
-            m_keyIndex = 0;
-        }
-    }
-
-    // Pads with 01 00 .. 00 up to the next mixing, one to eight bytes, then enciphers the state.
-    QByteArray finish(int n)
-    {
-        const int padding = KeyInputBytes - m_keyIndex;
-        for (int i = 0; i < padding; ++i)
-            add(i == 0 ? 1 : 0);
-
-        DigestCipher::Key key;
-        for (int k = 0; k < BlockSize; ++k)
-            key[k] = std::uint8_t(m_keyWords[k / 4] >> (8 * (k % 4)));
-        const DigestCipher cipher(key, DigestRounds);
-        for (int block = 0; block < StateSize; block += BlockSize)
-            cipher.encipherBlock(&m_state[block]);
-        return QByteArray(reinterpret_cast<const char *>(m_state.data()), std::clamp(n, 0, StateSize));
-    }
-
-private:
-    void mixKeyState()
-    {
-        std::uint32_t a = m_keyWords[3], b = m_keyWords[2], c = m_keyWords[1], d = m_keyWords[0];
-        for (int i = 0; i < 4; ++i)
-            DigestCipher::fourWordMix(a, b, c, d);
-        m_keyWords = {a, b, c, d};
-    }
-
-    std::array<std::uint8_t, StateSize> m_state;
-    int m_stateIndex = 0;
-    std::array<std::uint32_t, 4> m_keyWords = {0x55555555, 0x55555555, 0x55555555, 0x55555555};
-    int m_keyIndex = 0;
-};
+    std::uint32_t a = words[3], b = words[2], c = words[1], d = words[0];
+    for (int i = 0; i < 4; ++i)
+        DigestCipher::fourWordMix(a, b, c, d);
+    words = {a, b, c, d};
+}
 
 } // namespace
 
 QByteArray of(const QByteArray &bytes, int n)
 {
-    Digest digest;
-    for (const char byte : bytes)
-        digest.add(std::uint8_t(byte));
-    return digest.finish(n);
+    // Padded with 01 00 .. 00 up to the next mixing, one to eight bytes.
+    QByteArray input = bytes + '\1';
+    input.append((KeyInputBytes - input.size() % KeyInputBytes) % KeyInputBytes, '\0');
+    std::array<std::uint8_t, StateSize> state = PiFraction;
+    std::array<std::uint32_t, 4> keyWords = {0x55555555, 0x55555555, 0x55555555, 0x55555555};
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const auto x = std::uint8_t(input[i]);
+        const int keyIndex = int(i % KeyInputBytes);
+        state[i % StateSize] ^= x;
+        keyWords[keyIndex / 4] ^= std::uint32_t(x) << (8 * (keyIndex % 4));
+        if (keyIndex == KeyInputBytes - 1)
+            mixKeyState(keyWords);
+    }
+
+    DigestCipher::Key key;
+    qToLittleEndian<std::uint32_t>(keyWords.data(), 4, key.data());
+    const DigestCipher cipher(key, DigestRounds);
+    for (int block = 0; block < StateSize; block += BlockSize)
+        cipher.encipherBlock(&state[block]);
+    return QByteArray(reinterpret_cast<const char *>(state.data()), std::clamp(n, 0, StateSize));
 }
 
 } // namespace PasswordDigest

@@ -8,7 +8,6 @@
 #include <charconv>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace RecordFormat {
 
@@ -64,32 +63,18 @@ void collect(const DeclarationData &form, LineBuffer &collection, LineBuffer &ou
 {
     collection.clear();
     output.clear();
-    // What each line starts with: "name_", for the table "AdvStringGrid1_[c,r]" column by column.
-    static const std::vector<std::vector<QByteArray>> prefixes = [] {
-        std::vector<std::vector<QByteArray>> all;
-        for (const FieldSpec &field : FieldCatalogue::fields()) {
-            const QByteArray name = field.name.toLatin1() + '_';
-            std::vector<QByteArray> &lines = all.emplace_back();
-            if (field.kind != FieldKind::Table) {
-                lines.push_back(name);
-                continue;
-            }
-            for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
-                for (int r = 1; r < FieldCatalogue::TableRows; ++r)
-                    lines.push_back(name + '[' + QByteArray::number(c) + ',' + QByteArray::number(r) + ']');
-            }
-        }
-        return all;
-    }();
-    for (int i = 0; i < int(prefixes.size()); ++i) {
-        if (FieldCatalogue::fields()[i].kind != FieldKind::Table) {
-            collection.add(prefixes[i].front(), Windows1250::encode(form.text(i)));
+    const auto &fields = FieldCatalogue::fields();
+    for (int i = 0; i < int(fields.size()); ++i) {
+        const QByteArray name = fields[i].name.toLatin1() + '_';
+        if (fields[i].kind != FieldKind::Table) {
+            collection.add(name, Windows1250::encode(form.text(i)));
             continue;
         }
-        int line = 0;
+        // Column by column, each cell as "AdvStringGrid1_[c,r]text".
         for (int c = 1; c < FieldCatalogue::TableColumns; ++c) {
             for (int r = 1; r < FieldCatalogue::TableRows; ++r)
-                collection.add(prefixes[i][line++], Windows1250::encode(form.cell(c, r)));
+                collection.add(name + '[' + QByteArray::number(c) + ',' + QByteArray::number(r) + ']',
+                               Windows1250::encode(form.cell(c, r)));
         }
     }
 }

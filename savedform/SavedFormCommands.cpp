@@ -15,11 +15,7 @@ namespace {
 
 const char FileName[] = "KTV3815.txt";
 
-QString &folderForTesting()
-{
-    static QString folder;
-    return folder;
-}
+QString folderForTesting;
 
 QString askPassword(const char *caption, const char *prompt)
 {
@@ -45,12 +41,11 @@ SavedFormCommands::SavedFormCommands(DeclarationData &form, TForm3 &form3, TRijn
 
 QString SavedFormCommands::filePath()
 {
-    const QString &folder = folderForTesting();
-    return QDir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+    return QDir(folderForTesting.isEmpty() ? QCoreApplication::applicationDirPath() : folderForTesting)
         .absoluteFilePath(QLatin1String(FileName));
 }
 
-SavedFormCommands::FolderForTesting::FolderForTesting(const QString &folder) : m_folder(folderForTesting(), folder) {}
+SavedFormCommands::FolderForTesting::FolderForTesting(const QString &folder) : m_folder(folderForTesting, folder) {}
 
 void SavedFormCommands::save()
 {

@@ -28,13 +28,10 @@ QByteArray TRijndael::DecryptText(const QByteArray &cipherText) const
 
 QByteArray TRijndael::encipherBytes(const QByteArray &bytes) const
 {
-    const qsizetype full = bytes.size() / BlockSize * BlockSize;
-    const qsizetype rest = bytes.size() - full;
-    QByteArray blocks = bytes.left(full);
-    QByteArray last = bytes.mid(full);
-    last.append(MaxCount - rest, '\0');
-    last.append(char(rest));
-    blocks += last;
+    const qsizetype rest = bytes.size() % BlockSize;
+    QByteArray blocks = bytes;
+    blocks.append(MaxCount - rest, '\0');
+    blocks.append(char(rest));
     return AesEcb::encipher(m_key, blocks);
 }
 
