@@ -2,15 +2,6 @@
 #include "AmountText.h"
 #include "TypedExponent.h"
 
-namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
-
 void AmountKeystrokes::typeCharacter(QChar c)
 {
     // The Backspace key does its work at the key press; its character is dropped silently.
@@ -126,30 +117,23 @@ void AmountKeystrokes::typeDigit(QChar digit)
     setText(text, typedCaret);
 }
 
-void AmountKeystrokes::pressDeletionKey(Direction direction)
-{
-    if (m_state.hasSelection())
-        deleteSelection();
-    else
-        deleteOne(direction);
-}
-
 // Positions from 1: the target character, the decimal separator (0: none) and the "E"
 // (length + 1: none).
-void AmountKeystrokes::deleteOne(Direction direction)
+void AmountKeystrokes::pressDeletionKey(Direction direction)
 {
+    if (m_state.hasSelection()) {
+        deleteSelection();
+        return;
+    }
     QString text = m_state.text;
     const int length = static_cast<int>(text.size());
     const int step = direction == Direction::Backward ? -1 : 1;
     int target = direction == Direction::Backward ? m_state.caret : m_state.caret + 1;
+    // The separator and the "E" are never deleted on their own, even where they stand together.
+    while (target >= 1 && target <= length && isSkippedByDeletion(text[target - 1]))
+        target += step;
     if (target < 1 || target > length)
         return;
-    // The separator and the "E" are never deleted on their own, even where they stand together.
-    while (isSkippedByDeletion(text[target - 1])) {
-        target += step;
-        if (target < 1 || target > length)
-            return;
-    }
     const int separator = static_cast<int>(text.indexOf(m_settings.decimalSeparator)) + 1;
     const qsizetype exponentMark = text.indexOf(u'E');
     const int exponent = exponentMark >= 0 ? static_cast<int>(exponentMark) + 1 : length + 1;
@@ -197,7 +181,7 @@ void AmountKeystrokes::deleteSelection()
     asOneChange([&] {
         setText(text, caret);
         for (qsizetype i = 0; i < presses; ++i)
-            deleteOne(Direction::Backward);
+            pressDeletionKey(Direction::Backward);
     });
 }
 

@@ -51,7 +51,6 @@ private:
     enum class Direction { Backward, Forward };
 
     void pressDeletionKey(Direction direction);
-    void deleteOne(Direction direction);
     void deleteSelection();
     void toggleSign(bool inExponent);
     void typeDecimalSeparator();

@@ -20,11 +20,6 @@ constexpr int ExponentReadLimit = 500;
 // Smaller magnitudes, zero among them, have only zeros in their first 15 decimals and show as 0.
 constexpr long double ShownAsZeroBelow = 1e-15L;
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 // Appends the run of ASCII digits at text[pos] to digits and moves pos behind it.
 void readDigits(const QString &text, qsizetype &pos, std::string &digits)
 {
@@ -61,9 +56,11 @@ void dropTrailingZeros(std::string &digits)
     digits.erase(last == std::string::npos ? 0 : last + 1);
 }
 
-QString latin(const std::string &digits)
+// The shown number: its sign, its integer digits and, when it has decimals, the separator and them.
+QString shown(bool negative, const std::string &integer, const std::string &fraction, const RegionalSettings &settings)
 {
-    return QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+    QString text = (negative ? QStringLiteral("-") : QString()) + QString::fromStdString(integer);
+    return fraction.empty() ? text : text + settings.decimalSeparator + QString::fromStdString(fraction);
 }
 
 // The exact decimal expansion of a positive finite value, "integer.fraction" ("0" in front of
@@ -115,11 +112,8 @@ QString exponentForm(bool negative, std::string integerDigits, const RegionalSet
         ++exponent;
     }
     dropTrailingZeros(integerDigits);
-    QString text = negative ? QStringLiteral("-") : QString();
-    text += QChar(integerDigits[0]);
-    if (integerDigits.size() > 1)
-        text += settings.decimalSeparator + latin(integerDigits.substr(1));
-    return text + u'E' + QString::number(exponent);
+    return shown(negative, integerDigits.substr(0, 1), integerDigits.substr(1), settings) + u'E' +
+           QString::number(exponent);
 }
 
 } // namespace
@@ -221,9 +215,5 @@ QString formatAmount(long double value, const RegionalSettings &settings)
     dropTrailingZeros(fraction);
 
     const bool zero = integer == "0" && fraction.empty();
-    QString text = negative && !zero ? QStringLiteral("-") : QString();
-    text += latin(integer);
-    if (!fraction.empty())
-        text += settings.decimalSeparator + latin(fraction);
-    return text;
+    return shown(negative && !zero, integer, fraction, settings);
 }

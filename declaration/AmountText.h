@@ -6,6 +6,12 @@
 // The text form of an amount: what the amount field shows and what it means as an 80-bit
 // value. Separators come from the settings passed in, which callers read at each use.
 
+// The digits an amount text holds: ASCII only, never another script's.
+inline bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 // The text as the parser sees it: every thousand separator removed, an empty text read as "0"
 // and a lone "-" as "-0". Copy puts this on the clipboard and the conversion error names it.
 QString normalizedAmountText(const QString &text, const RegionalSettings &settings);
