@@ -26,13 +26,6 @@ int DeclarationData::inputGroup(int index)
     return field.position == FieldCatalogue::TotalPosition ? 0 : field.group;
 }
 
-QString DeclarationData::startingText(int index)
-{
-    if (FieldCatalogue::fields()[index].kind == FieldKind::Amount)
-        return formatAmount(0.0L, RegionalSettings::current());
-    return {};
-}
-
 void DeclarationData::recomputeGroupTotal(int group)
 {
     std::array<QString, FieldCatalogue::TotalPosition - 1> inputs;

@@ -31,9 +31,6 @@ public:
 
     // The income group (1-11) that the field is an input of; 0 for its total and every other field.
     static int inputGroup(int index);
-    // What a field shows before anything is written into it: the display form of 0 for an amount
-    // field, nothing for a text field or the table.
-    static QString startingText(int index);
 
 protected:
     // Writes the text of a text or amount field, and nothing follows from it here.

@@ -8,24 +8,11 @@ namespace FieldCatalogue {
 namespace {
 
 // Text and amount fields use the window's base font; the table's data cells are in Tahoma.
-FieldFont baseFont()
-{
-    return {QStringLiteral("MS Sans Serif"), 11};
-}
-
-FieldFont tableFont()
-{
-    return {QStringLiteral("Tahoma"), 11};
-}
-
-LabelSpec caption(const char *text, QPoint pos)
-{
-    return {QString::fromUtf8(text), pos};
-}
+const FieldFont BaseFont{QStringLiteral("MS Sans Serif"), 11};
 
 FieldSpec textField(int n, int tab, QRect geometry, const char *text, QPoint captionPos)
 {
-    const LabelSpec label = caption(text, captionPos);
+    const LabelSpec label{QString::fromUtf8(text), captionPos};
     return {.name = QStringLiteral("Edit%1").arg(n),
             .kind = FieldKind::Text,
             .section = 1,
@@ -33,35 +20,7 @@ FieldSpec textField(int n, int tab, QRect geometry, const char *text, QPoint cap
             .geometry = geometry,
             .caption = label.text,
             .labels = {label},
-            .font = baseFont()};
-}
-
-std::vector<BoxSpec> buildGroups()
-{
-    // Every income group's box spans the section panel's width less its margins.
-    const auto group = [](int number, int section, int y, int height, const char *text, const char *subCaption) {
-        BoxSpec box{number, section, QRect(16, y, 673, height), QString::fromUtf8(text), std::nullopt};
-        if (*subCaption)
-            box.subCaption = LabelSpec{QString::fromUtf8(subCaption), {16, 24}, LabelStyle::SubCaption};
-        return box;
-    };
-    return {
-        group(2, 2, 40, 233, "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz",
-              ""),
-        group(3, 2, 288, 233, "Társas és egyéni vállalkozásból származó jövedelem", ""),
-        group(4, 2, 536, 233,
-              "Ingatlan, ingó vagyontárgyak értékesítéséből, vagyoni értékű jog átruházásából származó jövedelem", ""),
-        group(5, 2, 784, 233, "Nyugellátás, baleseti nyugellátás, egyéb nyugdíjszerű ellátások", ""),
-        group(6, 2, 1040, 257, "A gyermek ellátásához és gondozásához kapcsolódó támogatások",
-              "(GYED, GYES, GYET, családi pótlék, gyermektartásdíj, stb.)"),
-        group(7, 2, 1312, 257, "Önkormányzati és munkaügyi szervek által folyósított rendszeres pénzbeli ellátás",
-              "(munkanélküli járadék, rendszeres szociális és nevelési segély, jövedelempótló támogatások, stb.)"),
-        group(8, 2, 1584, 233, "Föld bérbeadásából származó jövedelem", ""),
-        group(9, 2, 1832, 257, "Egyéb", "(ösztöndíj, értékpapírból származó jövedelem, kis összegű kifizetések, stb.)"),
-        group(10, 3, 40, 233, "Személyi jövedelemadó, vagy előleg összege", ""),
-        group(11, 3, 288, 233, "Egészségbiztosítási és nyugdíjjárulék összege", ""),
-        group(12, 3, 536, 233, "Munkavállalói járulék összege", ""),
-    };
+            .font = BaseFont};
 }
 
 // A group's inputs stand in one column under its first row, the total to their right at the
@@ -83,15 +42,15 @@ FieldSpec groupField(int group, int position, int tab)
             .tabOrder = total ? -1 : tab,
             .geometry = geometry,
             .labels = {{rowLabel(position), {labelX, geometry.y()}}, {QStringLiteral("Ft."), {unitX, geometry.y()}}},
-            .font = baseFont()};
+            .font = BaseFont};
 }
 
 std::vector<FieldSpec> buildFields()
 {
     const QRect wide(128, 0, 561, 21), narrow(128, 0, 201, 21);
     const auto at = [](QRect r, int y) { return r.translated(0, y); };
-    const LabelSpec peopleCaption =
-        caption("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: ", {24, 400});
+    const LabelSpec peopleCaption = {
+        QString::fromUtf8("Az igénylővel egy háztartásban élő közeli hozzátartozók száma: "), {24, 400}};
 
     std::vector<FieldSpec> fields = {
         textField(1, 0, at(wide, 48), "Igénylő neve:", {24, 48}),
@@ -104,16 +63,15 @@ std::vector<FieldSpec> buildFields()
          .tabOrder = 6,
          .geometry = QRect(440, 400, 57, 21),
          .caption = peopleCaption.text,
-         .labels = {peopleCaption, caption("fő", {504, 400})},
-         .font = baseFont()},
-        // The table's caption is the caption of its box.
+         .labels = {peopleCaption, {QString::fromUtf8("fő"), {504, 400}}},
+         .font = BaseFont},
         {.name = QStringLiteral("AdvStringGrid1"),
          .kind = FieldKind::Table,
          .section = 1,
          .tabOrder = 7,
          .geometry = QRect(8, 31, 649, 250),
          .caption = tableBox().caption,
-         .font = tableFont()},
+         .font = {QStringLiteral("Tahoma"), 11}},
         textField(5, 4, at(narrow, 224), "TAJ száma:", {24, 224}),
         textField(6, 5, at(narrow, 248), "Adószáma:", {24, 248}),
         textField(7, 8, at(wide, 312),
@@ -131,30 +89,33 @@ std::vector<FieldSpec> buildFields()
     return fields;
 }
 
-std::vector<SectionSpec> buildSections()
-{
-    const auto section = [](int number, int y, int height, const char *caption) {
-        return SectionSpec{QStringLiteral("Panel%1").arg(number + 1), QStringLiteral("HeaderFill%1").arg(number),
-                           QRect(24, y, 705, height), QRect(1, 0, 703, 27), QString::fromUtf8(caption)};
-    };
-    return {
-        section(1, 64, 753, "    I. SZEMÉLYI ADATOK"),
-        section(2, 840, 2105, "     II. JÖVEDELMI ADATOK"),
-        section(3, 2968, 785, "     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"),
-    };
-}
-
-template <typename Predicate> int firstIndexWhere(Predicate predicate)
-{
-    const auto &all = fields();
-    return int(std::find_if(all.begin(), all.end(), predicate) - all.begin());
-}
-
 } // namespace
 
 const std::vector<BoxSpec> &incomeGroups()
 {
-    static const std::vector<BoxSpec> groups = buildGroups();
+    // Every income group's box spans the section panel's width less its margins.
+    const auto group = [](int number, int section, int y, int height, const char *text, const char *subCaption = "") {
+        BoxSpec box{number, section, QRect(16, y, 673, height), QString::fromUtf8(text), std::nullopt};
+        if (*subCaption)
+            box.subCaption = LabelSpec{QString::fromUtf8(subCaption), {16, 24}, LabelStyle::SubCaption};
+        return box;
+    };
+    static const std::vector<BoxSpec> groups = {
+        group(2, 2, 40, 233, "Munkaviszonyból, munkavégzésre irányuló egyéb jogviszonyból származó jövedelem, táppénz"),
+        group(3, 2, 288, 233, "Társas és egyéni vállalkozásból származó jövedelem"),
+        group(4, 2, 536, 233,
+              "Ingatlan, ingó vagyontárgyak értékesítéséből, vagyoni értékű jog átruházásából származó jövedelem"),
+        group(5, 2, 784, 233, "Nyugellátás, baleseti nyugellátás, egyéb nyugdíjszerű ellátások"),
+        group(6, 2, 1040, 257, "A gyermek ellátásához és gondozásához kapcsolódó támogatások",
+              "(GYED, GYES, GYET, családi pótlék, gyermektartásdíj, stb.)"),
+        group(7, 2, 1312, 257, "Önkormányzati és munkaügyi szervek által folyósított rendszeres pénzbeli ellátás",
+              "(munkanélküli járadék, rendszeres szociális és nevelési segély, jövedelempótló támogatások, stb.)"),
+        group(8, 2, 1584, 233, "Föld bérbeadásából származó jövedelem"),
+        group(9, 2, 1832, 257, "Egyéb", "(ösztöndíj, értékpapírból származó jövedelem, kis összegű kifizetések, stb.)"),
+        group(10, 3, 40, 233, "Személyi jövedelemadó, vagy előleg összege"),
+        group(11, 3, 288, 233, "Egészségbiztosítási és nyugdíjjárulék összege"),
+        group(12, 3, 536, 233, "Munkavállalói járulék összege"),
+    };
     return groups;
 }
 
@@ -176,7 +137,15 @@ const std::vector<FieldSpec> &fields()
 
 const std::vector<SectionSpec> &sections()
 {
-    static const std::vector<SectionSpec> all = buildSections();
+    const auto section = [](int number, int y, int height, const char *caption) {
+        return SectionSpec{QStringLiteral("Panel%1").arg(number + 1), QStringLiteral("HeaderFill%1").arg(number),
+                           QRect(24, y, 705, height), QRect(1, 0, 703, 27), QString::fromUtf8(caption)};
+    };
+    static const std::vector<SectionSpec> all = {
+        section(1, 64, 753, "    I. SZEMÉLYI ADATOK"),
+        section(2, 840, 2105, "     II. JÖVEDELMI ADATOK"),
+        section(3, 2968, 785, "     III. JÖVEDELMI ADATOK - ADÓK ÉS JÁRULÉKOK"),
+    };
     return all;
 }
 
@@ -220,14 +189,14 @@ std::optional<int> find(QByteArrayView name)
 
 int amountIndex(int group, int position)
 {
-    // The groups' fields follow one another in ascending number from group 1's first input.
-    static const int first = firstIndexWhere([](const FieldSpec &f) { return f.group == 1 && f.position == 1; });
+    // The groups' fields close the catalogue, in ascending number from group 1's first input.
+    static const int first = int(fields().size()) - GroupCount * GroupPositions;
     return first + (group - 1) * GroupPositions + (position - 1);
 }
 
 int tableIndex()
 {
-    static const int index = firstIndexWhere([](const FieldSpec &f) { return f.kind == FieldKind::Table; });
+    static const int index = *find(u"AdvStringGrid1");
     return index;
 }
 

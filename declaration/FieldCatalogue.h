@@ -105,6 +105,12 @@ constexpr int TableDataRows = 10;
 constexpr int TableColumns = TableDataColumns + 1;
 constexpr int TableRows = TableDataRows + 1;
 
+// One of the 40 data cells, which hold what the user types; the others are headers or outside.
+constexpr bool isDataCell(int column, int row)
+{
+    return column >= 1 && column < TableColumns && row >= 1 && row < TableRows;
+}
+
 // The text of a header cell: in row 0 the column's heading, in column 0 the row's number
 // ("1." to "10."); empty for the corner and for every other cell.
 QString tableHeader(int column, int row);

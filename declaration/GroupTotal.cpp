@@ -3,10 +3,8 @@
 
 long double groupTotal(std::span<const QString> inputTexts, const RegionalSettings &settings)
 {
-    if (inputTexts.empty())
-        return 0.0L;
-    long double sum = parseAmount(inputTexts.front(), settings);
-    for (const QString &text : inputTexts.subspan(1))
+    long double sum = 0.0L;
+    for (const QString &text : inputTexts)
         sum += parseAmount(text, settings);
     return sum;
 }

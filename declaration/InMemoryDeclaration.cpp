@@ -1,18 +1,14 @@
 #include "InMemoryDeclaration.h"
+#include "AmountText.h"
+#include "RegionalSettings.h"
 
-namespace {
-
-bool isDataCell(int column, int row)
-{
-    return column >= 1 && column < FieldCatalogue::TableColumns && row >= 1 && row < FieldCatalogue::TableRows;
-}
-
-} // namespace
+#include <algorithm>
 
 InMemoryDeclaration::InMemoryDeclaration() : m_texts(FieldCatalogue::fields().size())
 {
-    for (size_t i = 0; i < m_texts.size(); ++i)
-        m_texts[i] = startingText(int(i));
+    const QString zero = formatAmount(0.0L, RegionalSettings::current());
+    std::ranges::transform(FieldCatalogue::fields(), m_texts.begin(),
+                           [&](const FieldSpec &field) { return field.kind == FieldKind::Amount ? zero : QString(); });
 }
 
 QString InMemoryDeclaration::text(int index) const
@@ -28,13 +24,13 @@ void InMemoryDeclaration::storeText(int index, const QString &text)
 
 QString InMemoryDeclaration::cell(int column, int row) const
 {
-    if (isDataCell(column, row))
+    if (FieldCatalogue::isDataCell(column, row))
         return m_cells[(column - 1) * DataRows + (row - 1)];
     return FieldCatalogue::tableHeader(column, row);
 }
 
 void InMemoryDeclaration::setCell(int column, int row, const QString &text)
 {
-    if (isDataCell(column, row))
+    if (FieldCatalogue::isDataCell(column, row))
         m_cells[(column - 1) * DataRows + (row - 1)] = text.left(FieldCatalogue::FieldCapacity);
 }

@@ -27,9 +27,8 @@ protected:
     void storeText(int index, const QString &text) override;
 
 private:
-    static constexpr int DataColumns = FieldCatalogue::TableDataColumns;
     static constexpr int DataRows = FieldCatalogue::TableDataRows;
 
-    std::vector<QString> m_texts;                  // catalogue order; the table's stays empty
-    std::array<QString, DataColumns * DataRows> m_cells; // column by column
+    std::vector<QString> m_texts; // catalogue order; the table's stays empty
+    std::array<QString, FieldCatalogue::TableDataColumns * DataRows> m_cells; // column by column
 };
