@@ -37,20 +37,26 @@ void paintFixedCell(QPainter *painter, const QRect &rect, const QString &text, c
     painter->restore();
 }
 
-// The column headers and the row numbers: fixed sections that cannot be clicked, moved or resized.
+// The column headers and the row numbers: fixed sections in bold that cannot be clicked, moved or
+// resized, of a fixed depth (the column headers' height, the row numbers' width).
 class FixedCellHeader : public QHeaderView
 {
 public:
     FixedCellHeader(Qt::Orientation orientation, TStringGrid *grid) : QHeaderView(orientation, grid), m_grid(grid)
     {
+        setFont(Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11, Fonts::Bold));
+        if (orientation == Qt::Horizontal)
+            setFixedHeight(HeaderRowHeight);
+        else
+            setFixedWidth(ColumnWidths[0]);
         setSectionResizeMode(QHeaderView::Fixed);
         setMinimumSectionSize(1);
         setSectionsClickable(false);
         setHighlightSections(false);
     }
 
-    // The header's depth is fixed (the column headers' height, the row numbers' width), so the
-    // hint needs no measuring of the header texts, which would load their font at start-up.
+    // The depth being fixed, the hint needs no measuring of the header texts, which would load
+    // their font at start-up.
     QSize sizeHint() const override
     {
         return orientation() == Qt::Horizontal ? QSize(length(), HeaderRowHeight) : QSize(ColumnWidths[0], length());
@@ -142,18 +148,9 @@ protected:
 
 TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(parent)
 {
-    setObjectName(QStringLiteral("AdvStringGrid1"));
     setFont(Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11));
-    const QFont headerFont = Fonts::byPixelHeight(QStringLiteral("Tahoma"), 11, Fonts::Bold);
-
-    auto *columnHeader = new FixedCellHeader(Qt::Horizontal, this);
-    auto *rowHeader = new FixedCellHeader(Qt::Vertical, this);
-    setHorizontalHeader(columnHeader);
-    setVerticalHeader(rowHeader);
-    columnHeader->setFont(headerFont);
-    rowHeader->setFont(headerFont);
-    columnHeader->setFixedHeight(HeaderRowHeight);
-    rowHeader->setFixedWidth(ColumnWidths[0]);
+    setHorizontalHeader(new FixedCellHeader(Qt::Horizontal, this));
+    setVerticalHeader(new FixedCellHeader(Qt::Vertical, this));
     // Sized once the own headers are in place: the view's default headers would measure every
     // section's text first.
     setColumnCount(ColCount - 1);
@@ -169,13 +166,10 @@ TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(parent)
         for (int c = 1; c < ColCount; ++c)
             setItem(r - 1, c - 1, new DataCell);
     }
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     setItemDelegate(new LiveCellDelegate(this));
     setEditTriggers(AnyKeyPressed | EditKeyPressed | DoubleClicked);
     setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
     setTabKeyNavigation(false); // Tab and Shift+Tab leave the table
     setCornerButtonEnabled(false);
     // The corner above the row numbers is drawn as an empty header cell.
@@ -187,18 +181,15 @@ TStringGrid::TStringGrid(QWidget *parent) : QTableWidget(parent)
 
 QString TStringGrid::cell(int column, int row) const
 {
-    if (column < 0 || column >= ColCount || row < 0 || row >= RowCount || (column == 0 && row == 0))
-        return {};
-    if (row == 0)
-        return horizontalHeaderItem(column - 1)->text();
-    if (column == 0)
-        return verticalHeaderItem(row - 1)->text();
+    // The header sections show the catalogue's header texts, which never change.
+    if (!FieldCatalogue::isDataCell(column, row))
+        return FieldCatalogue::tableHeader(column, row);
     return item(row - 1, column - 1)->text();
 }
 
 void TStringGrid::setCell(int column, int row, const QString &text)
 {
-    if (column >= 1 && column < ColCount && row >= 1 && row < RowCount)
+    if (FieldCatalogue::isDataCell(column, row))
         item(row - 1, column - 1)->setText(text.left(FieldCatalogue::FieldCapacity));
 }
 

@@ -21,8 +21,7 @@ public:
     static constexpr int ColCount = FieldCatalogue::TableColumns;
     static constexpr int RowCount = FieldCatalogue::TableRows;
 
-    // Column first, headers at 0: row 0 reads the column headers, column 0 the row numbers.
-    // Writing a header cell does nothing.
+    // Addressed as DeclarationData::cell and setCell address them.
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
 
