@@ -36,12 +36,9 @@ TNumEdit *DeclarationForm::numEdit(int index)
 
 QString DeclarationForm::text(int index) const
 {
-    const QWidget *field = m_fields.field(index);
-    if (const auto *e = qobject_cast<const TEdit *>(field))
-        return e->text();
-    if (const auto *n = qobject_cast<const TNumEdit *>(field))
-        return n->Text();
-    return {};
+    // Text and amount fields are both line edits; the table is none and has no text.
+    const auto *edit = qobject_cast<const QLineEdit *>(m_fields.field(index));
+    return edit ? edit->text() : QString();
 }
 
 void DeclarationForm::storeText(int index, const QString &text)

@@ -4,9 +4,6 @@
 
 #include <QObject>
 
-class TNumEdit;
-class TStringGrid;
-
 // The declaration's data held in the window's fields, which it builds into the three section
 // panels, and the change handlers of the eleven income groups, each attached to the OnChange of
 // its group's eight inputs: the group total follows every change of an input's text.

@@ -10,24 +10,20 @@
 #include "TStringGrid.h"
 
 #include <algorithm>
+#include <ranges>
 
 namespace {
-
-QFont groupBoxFont()
-{
-    return Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold);
-}
 
 TGroupBox *groupBox(QWidget *parent, const BoxSpec &layout)
 {
     auto *box = new TGroupBox(layout.caption, parent);
     box->setObjectName(QStringLiteral("GroupBox%1").arg(layout.number));
-    box->setFont(groupBoxFont());
+    box->setFont(Fonts::byPixelHeight(QStringLiteral("Arial"), 13, Fonts::Bold));
     box->setGeometry(layout.geometry);
     return box;
 }
 
-template <typename Field> Field *place(Field *field, int index)
+void place(QWidget *field, int index)
 {
     const FieldSpec &layout = FieldCatalogue::fields()[index];
     field->setObjectName(layout.name);
@@ -35,7 +31,6 @@ template <typename Field> Field *place(Field *field, int index)
     // Set on the field itself: a group box's caption font would otherwise reach its amounts.
     field->setFont(Fonts::byPixelHeight(layout.font.family, layout.font.pixelHeight));
     field->setAccessibleName(AccessibleNames::ofField(index));
-    return field;
 }
 
 } // namespace
@@ -74,11 +69,8 @@ void FormFields::complete()
 
 bool FormFields::isComplete() const
 {
-    for (int g = 1; g <= FieldCatalogue::GroupCount; ++g) {
-        if (!isBuilt(g))
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(std::views::iota(1, FieldCatalogue::GroupCount + 1),
+                               [this](int g) { return isBuilt(g); });
 }
 
 bool FormFields::isBuilt(int group) const
@@ -101,18 +93,13 @@ void FormFields::buildSectionOne(QWidget *panel)
             continue;
         for (const LabelSpec &label : layout.labels)
             captions->add(label);
-        switch (layout.kind) {
-        case FieldKind::Text:
-            m_fields[i] = place(new TEdit(panel), i);
-            break;
-        case FieldKind::Amount:
-            m_fields[i] = place(new TNumEdit(panel), i);
-            break;
-        case FieldKind::Table:
-            m_grid = place(new TStringGrid(groupBox(panel, FieldCatalogue::tableBox())), i);
-            m_fields[i] = m_grid;
-            break;
-        }
+        if (layout.kind == FieldKind::Table)
+            m_fields[i] = m_grid = new TStringGrid(groupBox(panel, FieldCatalogue::tableBox()));
+        else if (layout.kind == FieldKind::Text)
+            m_fields[i] = new TEdit(panel);
+        else
+            m_fields[i] = new TNumEdit(panel);
+        place(m_fields[i], i);
     }
     attachCheckDigitHints(m_fields);
 }
@@ -129,7 +116,8 @@ void FormFields::buildGroup(int group)
         const int index = FieldCatalogue::amountIndex(group, p);
         for (const LabelSpec &label : FieldCatalogue::fields()[index].labels)
             captions->add(label);
-        auto *edit = place(new TNumEdit(box), index);
+        auto *edit = new TNumEdit(box);
+        place(edit, index);
         if (layout.subCaption)
             edit->setAccessibleDescription(layout.subCaption->text);
         if (p == FieldCatalogue::TotalPosition)
@@ -147,12 +135,10 @@ void FormFields::buildGroup(int group)
 void FormFields::chainTabOrder()
 {
     const auto &fields = FieldCatalogue::fields();
-    std::vector<int> order;
-    for (int i = 0; i < int(fields.size()); ++i) {
-        if (fields[i].tabOrder >= 0 && m_fields[i])
-            order.push_back(i);
-    }
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return fields[a].tabOrder < fields[b].tabOrder; });
+    auto placed = std::views::iota(0, int(fields.size())) |
+                  std::views::filter([&](int i) { return fields[i].tabOrder >= 0 && m_fields[i]; });
+    std::vector<int> order(placed.begin(), placed.end());
+    std::ranges::sort(order, {}, [&](int i) { return fields[i].tabOrder; });
     for (size_t k = 1; k < order.size(); ++k)
         QWidget::setTabOrder(m_fields[order[k - 1]], m_fields[order[k]]);
 }

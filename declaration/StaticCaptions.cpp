@@ -3,8 +3,8 @@
 #include "StaticCaptionsAccessible.h"
 
 #include <QEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 StaticCaptions::StaticCaptions(QWidget *container) : QWidget(container)
 {

@@ -2,6 +2,8 @@
 #include "StaticCaptions.h"
 
 #include <QPointer>
+#include <algorithm>
+#include <ranges>
 
 namespace {
 
@@ -22,7 +24,6 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *focusChild() const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name && isValid() ? m_captions->text(m_index) : QString();
@@ -30,10 +31,7 @@ public:
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
-        if (!isValid())
-            return {};
-        const QRect local = m_captions->rect(m_index);
-        return QRect(m_captions->mapToGlobal(local.topLeft()), local.size());
+        return isValid() ? m_captions->rect(m_index).translated(m_captions->mapToGlobal(QPoint())) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
@@ -71,8 +69,7 @@ StaticCaptionsAccessible::~StaticCaptionsAccessible()
 
 void StaticCaptionsAccessible::install()
 {
-    static const bool installed = (QAccessible::installFactory(captionsFactory), true);
-    Q_UNUSED(installed);
+    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(captionsFactory), true);
 }
 
 StaticCaptions *StaticCaptionsAccessible::captions() const
@@ -99,19 +96,15 @@ QAccessibleInterface *StaticCaptionsAccessible::child(int index) const
 
 int StaticCaptionsAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    for (size_t i = 0; i < m_children.size(); ++i) {
-        if (m_children[i] && QAccessible::accessibleInterface(m_children[i]) == child)
-            return int(i);
-    }
-    return -1;
+    const auto found = std::ranges::find_if(
+        m_children, [child](QAccessible::Id id) { return id && QAccessible::accessibleInterface(id) == child; });
+    return found == m_children.end() ? -1 : int(found - m_children.begin());
 }
 
 QAccessibleInterface *StaticCaptionsAccessible::childAt(int x, int y) const
 {
     const QPoint local = captions()->mapFromGlobal(QPoint(x, y));
-    for (int i = 0; i < childCount(); ++i) {
-        if (captions()->rect(i).contains(local))
-            return child(i);
-    }
-    return nullptr;
+    const auto indices = std::views::iota(0, childCount());
+    const auto hit = std::ranges::find_if(indices, [&](int i) { return captions()->rect(i).contains(local); });
+    return hit == indices.end() ? nullptr : child(*hit);
 }

@@ -2,16 +2,10 @@
 
 #include <QPainter>
 
-namespace {
-constexpr int CaptionLeft = 8; // px from the box's left edge
-}
-
-TGroupBox::TGroupBox(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
-
 QRect TGroupBox::captionRect() const
 {
     const QFontMetrics metrics(font());
-    return QRect(CaptionLeft, 0, metrics.horizontalAdvance(title()), metrics.height());
+    return QRect(8, 0, metrics.horizontalAdvance(title()), metrics.height());
 }
 
 int TGroupBox::frameTop() const
@@ -29,8 +23,6 @@ void TGroupBox::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(darkLine);
 
-    if (title().isEmpty())
-        return;
     const QRect caption = captionRect();
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));

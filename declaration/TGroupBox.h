@@ -9,7 +9,7 @@ class TGroupBox : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit TGroupBox(const QString &caption, QWidget *parent = nullptr);
+    using QGroupBox::QGroupBox;
 
     // Where the caption is drawn and where the frame's top line runs, in the box.
     QRect captionRect() const;

@@ -21,26 +21,16 @@ bool isCaretKey(int key)
            key == Qt::Key_Home || key == Qt::Key_End;
 }
 
-bool isEditingSequence(QKeyEvent *event)
-{
-    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
-           event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo) ||
-           event->matches(QKeySequence::Redo) || event->matches(QKeySequence::SelectAll);
-}
-
 // The keys the box handles itself; all others go on to the window (menus, scrolling).
 bool claims(QKeyEvent *event)
 {
+    static constexpr QKeySequence::StandardKey editing[] = {QKeySequence::Copy,  QKeySequence::Cut,
+                                                            QKeySequence::Paste, QKeySequence::Undo,
+                                                            QKeySequence::Redo,  QKeySequence::SelectAll};
     const bool plainText =
         !event->text().isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    return plainText || isEditingSequence(event) || isCaretKey(event->key()) || event->key() == Qt::Key_Backspace ||
-           event->key() == Qt::Key_Delete;
-}
-
-bool isKeypadDecimal(QKeyEvent *event)
-{
-    return (event->modifiers() & Qt::KeypadModifier) &&
-           (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+    return plainText || std::ranges::any_of(editing, [event](auto key) { return event->matches(key); }) ||
+           isCaretKey(event->key()) || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
 }
 
 // Regaining the window or closing a popup is not entering or leaving the field.
@@ -55,7 +45,6 @@ TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(FieldCatalogue::FieldCapacity);
     setContextMenuPolicy(Qt::NoContextMenu);
-    setDragEnabled(false);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     setValue(0);
     applyEnabledLook();
@@ -115,7 +104,8 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
     } else if (event->key() == Qt::Key_Delete) {
         keystrokes.deleteForward();
         apply(keystrokes);
-    } else if (isKeypadDecimal(event)) {
+    } else if ((event->modifiers() & Qt::KeypadModifier) &&
+               (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma)) {
         typeText(RegionalSettings::current().decimalSeparator);
     } else if (!event->text().isEmpty()) {
         typeText(event->text());
@@ -206,7 +196,6 @@ AmountEditState TNumEdit::editState() const
 
 void TNumEdit::apply(const AmountKeystrokes &keystrokes)
 {
-    // A change that would take the text beyond what a field holds is refused whole, with the beep.
     const QStringList &steps = keystrokes.changes();
     if (std::any_of(steps.begin(), steps.end(), [this](const QString &step) { return step.size() > maxLength(); })) {
         QApplication::beep();
