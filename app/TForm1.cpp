@@ -15,7 +15,6 @@
 #include "WorkAreaFit.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <tuple>
@@ -36,7 +35,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     const auto *sections = new SectionPanels(*content, *scrollArea);
     m_declaration = new DeclarationForm(sections->panel(1), sections->panel(2), sections->panel(3), this);
     m_printer = std::make_unique<DeclarationPrinter>(*m_declaration, buildReportTemplates);
-    m_workArea = new WorkAreaFit(*this);
+    new WorkAreaFit(*this);
     new FormWheel(*this, *scrollArea, *m_declaration->grid());
     // Installed after the wheel's filter, so that it sees the user's first input before it.
     new GroupBuildSchedule(*m_declaration, *this, *scrollArea);
@@ -56,14 +55,14 @@ void TForm1::buildMenu()
     };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    m_focusKeeper = new FocusKeeper(*bar);
+    auto *focusKeeper = new FocusKeeper(*bar);
     for (const auto &[caption, name, handler] : items) {
         // Captions without accelerator letters: a literal "&" would need doubling, and none has one.
         QAction *action = bar->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, handler] {
+        connect(action, &QAction::triggered, this, [this, handler, focusKeeper] {
             guarded([this, handler] { (this->*handler)(); });
-            m_focusKeeper->commandDone();
+            focusKeeper->commandDone();
         });
     }
 }
@@ -86,7 +85,7 @@ QWidget *TForm1::buildContent()
 
 void TForm1::showFillingWorkArea()
 {
-    m_workArea->show();
+    findChild<WorkAreaFit *>()->show();
     findChild<FormScrollArea *>()->setPosition(0);
     activateWindow();
 }
@@ -116,8 +115,7 @@ void TForm1::Kilps1Click()
     QCoreApplication::quit();
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TForm1::closeEvent(QCloseEvent *)
 {
-    event->accept();
     QCoreApplication::quit();
 }
