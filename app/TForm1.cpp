@@ -35,7 +35,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     const auto *sections = new SectionPanels(*content, *scrollArea);
     m_declaration = new DeclarationForm(sections->panel(1), sections->panel(2), sections->panel(3), this);
     m_printer = std::make_unique<DeclarationPrinter>(*m_declaration, buildReportTemplates);
-    new WorkAreaFit(*this);
+    m_workArea = new WorkAreaFit(*this);
     new FormWheel(*this, *scrollArea, *m_declaration->grid());
     // Installed after the wheel's filter, so that it sees the user's first input before it.
     new GroupBuildSchedule(*m_declaration, *this, *scrollArea);
@@ -85,7 +85,7 @@ QWidget *TForm1::buildContent()
 
 void TForm1::showFillingWorkArea()
 {
-    findChild<WorkAreaFit *>()->show();
+    m_workArea->show();
     findChild<FormScrollArea *>()->setPosition(0);
     activateWindow();
 }

@@ -8,6 +8,7 @@ class DeclarationForm;
 class DeclarationPrinter;
 class SavedFormCommands;
 class TForm3;
+class WorkAreaFit;
 
 // The main declaration window: the menu bar with its four commands over the scrolling content
 // panel, whose three sections hold the declaration's fields. Its children (the form's panels,
@@ -39,6 +40,7 @@ private:
     void buildMenu();
     QWidget *buildContent();
 
+    WorkAreaFit *m_workArea = nullptr;
     DeclarationForm *m_declaration = nullptr;
     TRijndael m_rijndael1;
     std::unique_ptr<SavedFormCommands> m_savedForm;
