@@ -23,11 +23,6 @@ FocusKeeper::FocusKeeper(QMenuBar &menuBar) : QObject(&menuBar), m_menuBar(menuB
     qApp->installEventFilter(this);
 }
 
-FocusKeeper::~FocusKeeper()
-{
-    qApp->removeEventFilter(this);
-}
-
 void FocusKeeper::commandDone()
 {
     if (m_field && m_menuBar.window()->focusWidget() == &m_menuBar)

@@ -19,7 +19,6 @@ class FocusKeeper : public QObject
 {
 public:
     explicit FocusKeeper(QMenuBar &menuBar);
-    ~FocusKeeper() override;
 
     // Run after every menu command.
     void commandDone();

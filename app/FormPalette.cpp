@@ -1,15 +1,11 @@
 #include "FormPalette.h"
 
+#include <tuple>
+
 namespace {
 
-struct RoleColors
-{
-    QPalette::ColorRole role;
-    QRgb enabled; // the Active and Inactive groups
-    QRgb disabled;
-};
-
-constexpr RoleColors Roles[] = {
+// Role, colour in the Active and Inactive groups, colour in the Disabled group.
+constexpr std::tuple<QPalette::ColorRole, QRgb, QRgb> Roles[] = {
     {QPalette::WindowText, 0xff000000, 0xffbebebe},
     {QPalette::Button, 0xffefefef, 0xffefefef},
     {QPalette::Light, 0xffffffff, 0xffffffff},
@@ -39,9 +35,9 @@ static_assert(std::size(Roles) == QPalette::NColorRoles, "every role has its col
 QPalette formPalette()
 {
     QPalette palette;
-    for (const RoleColors &colors : Roles) {
-        palette.setColor(colors.role, QColor::fromRgba(colors.enabled)); // every group
-        palette.setColor(QPalette::Disabled, colors.role, QColor::fromRgba(colors.disabled));
+    for (const auto &[role, enabled, disabled] : Roles) {
+        palette.setColor(role, QColor::fromRgba(enabled)); // every group
+        palette.setColor(QPalette::Disabled, role, QColor::fromRgba(disabled));
     }
     return palette;
 }

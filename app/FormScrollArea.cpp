@@ -1,7 +1,5 @@
 #include "FormScrollArea.h"
 
-#include <QScrollBar>
-
 FormScrollArea::FormScrollArea(QWidget *parent) : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
@@ -11,16 +9,6 @@ FormScrollArea::FormScrollArea(QWidget *parent) : QScrollArea(parent)
     setWidgetResizable(true);
     verticalScrollBar()->setSingleStep(8);
     verticalScrollBar()->setTracking(false);
-}
-
-int FormScrollArea::position() const
-{
-    return verticalScrollBar()->value();
-}
-
-void FormScrollArea::setPosition(int position)
-{
-    verticalScrollBar()->setValue(position); // the bar keeps its value within its range
 }
 
 void FormScrollArea::showWidget(const QWidget *widget)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QScrollArea>
+#include <QScrollBar>
 
 // The main window's client area: scrolls vertically only, 8 px per arrow click, one visible
 // height per trough click; the view follows the thumb only when it is released.
@@ -9,9 +10,9 @@ class FormScrollArea : public QScrollArea
 public:
     explicit FormScrollArea(QWidget *parent = nullptr);
 
-    int position() const;
-    // Sets the position, clamped to 0 .. range minus visible height.
-    void setPosition(int position);
+    int position() const { return verticalScrollBar()->value(); }
+    // Sets the position, clamped to 0 .. range minus visible height (the bar's range).
+    void setPosition(int position) { verticalScrollBar()->setValue(position); }
 
     // Scrolls just enough to show the widget: its top at the top when above, its bottom at the
     // bottom when below (its top at the top when taller than the view). No margin.

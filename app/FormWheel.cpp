@@ -16,11 +16,6 @@ FormWheel::FormWheel(QWidget &window, FormScrollArea &scrollArea, TStringGrid &t
     qApp->installEventFilter(this);
 }
 
-FormWheel::~FormWheel()
-{
-    qApp->removeEventFilter(this);
-}
-
 void FormWheel::FormMouseWheelDown(bool &handled)
 {
     handled = true;
@@ -41,10 +36,7 @@ void FormWheel::step(bool down)
         return;
     }
     bool handled = false;
-    if (down)
-        FormMouseWheelDown(handled);
-    else
-        FormMouseWheelUp(handled);
+    (this->*(down ? &FormWheel::FormMouseWheelDown : &FormWheel::FormMouseWheelUp))(handled);
 }
 
 bool FormWheel::eventFilter(QObject *watched, QEvent *event)

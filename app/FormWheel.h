@@ -14,7 +14,6 @@ class FormWheel : public QObject
 {
 public:
     FormWheel(QWidget &window, FormScrollArea &scrollArea, TStringGrid &table);
-    ~FormWheel() override;
 
     // One wheel step for the window: 20 px down (towards the user) or up, clamped.
     void FormMouseWheelDown(bool &handled);

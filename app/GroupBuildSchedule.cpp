@@ -3,7 +3,6 @@
 #include "FormScrollArea.h"
 
 #include <QApplication>
-#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 
@@ -36,7 +35,6 @@ GroupBuildSchedule::GroupBuildSchedule(DeclarationForm &declaration, QWidget &wi
 
 GroupBuildSchedule::~GroupBuildSchedule()
 {
-    qApp->removeEventFilter(this);
     QAccessible::removeActivationObserver(this);
 }
 
@@ -45,8 +43,9 @@ bool GroupBuildSchedule::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (isUserInput(type)) {
         complete();
-    } else if (watched == m_window && type == QEvent::Show) {
-        buildShown();
+    } else if (watched == m_window && type == QEvent::Show && m_declaration && m_scrollArea && m_scrollArea->widget()) {
+        m_builtBottom = shownBottom();
+        m_declaration->fields().buildGroupsAbove(m_scrollArea->widget(), m_builtBottom);
     } else if (watched == m_window && type == QEvent::Resize && m_builtBottom >= 0 && shownBottom() > m_builtBottom) {
         complete();
     } else if (type == QEvent::Paint && !m_completionQueued && m_window && watched->isWidgetType() &&
@@ -61,7 +60,7 @@ bool GroupBuildSchedule::eventFilter(QObject *watched, QEvent *event)
 
 void GroupBuildSchedule::accessibilityActiveChanged(bool active)
 {
-    if (active && !m_done)
+    if (active)
         complete();
 }
 
@@ -71,19 +70,9 @@ int GroupBuildSchedule::shownBottom() const
     return m_scrollArea->position() + m_window->height();
 }
 
-void GroupBuildSchedule::buildShown()
-{
-    if (!m_declaration || !m_scrollArea || !m_scrollArea->widget())
-        return;
-    m_builtBottom = shownBottom();
-    m_declaration->fields().buildGroupsAbove(m_scrollArea->widget(), m_builtBottom);
-}
-
 void GroupBuildSchedule::complete()
 {
-    if (m_done)
-        return;
-    m_done = true;
+    // Building is idempotent: a late zero timer or screen reader finds nothing left to build.
     // The observer stays until the end: Qt calls its observers from a list that must not shrink
     // while it does, and another window's schedule may be answering the same call.
     qApp->removeEventFilter(this);

@@ -24,7 +24,6 @@ private:
     void accessibilityActiveChanged(bool active) override;
     // The bottom of the content the window shows, in the scrolled client's coordinates.
     int shownBottom() const;
-    void buildShown();
     void complete();
 
     QPointer<DeclarationForm> m_declaration;
@@ -32,5 +31,4 @@ private:
     QPointer<FormScrollArea> m_scrollArea;
     int m_builtBottom = -1; // as far as the groups were built for showing
     bool m_completionQueued = false;
-    bool m_done = false;
 };

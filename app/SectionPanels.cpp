@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -56,24 +57,17 @@ void SectionPanels::highlightOnly(int section)
     }
 }
 
-int SectionPanels::sectionOf(const QWidget *widget) const
-{
-    for (int s = 0; s < 3; ++s) {
-        if (widget && m_panels[s] && m_panels[s]->isAncestorOf(widget))
-            return s + 1;
-    }
-    return 0;
-}
-
 void SectionPanels::focusChanged(QWidget *now)
 {
-    const int section = sectionOf(now);
-    if (section == 0 || !m_scrollArea)
+    const auto entered =
+        std::ranges::find_if(m_panels, [now](const QFrame *panel) { return panel && panel->isAncestorOf(now); });
+    if (entered == m_panels.end() || !m_scrollArea)
         return; // focus outside the declaration (a dialog, another window): nothing entered
+    const int section = int(entered - m_panels.begin()) + 1;
     const int previous = std::exchange(m_lastSection, section);
     // A cell editor belongs to its table: the table is what comes into view.
     QWidget *shown = now;
-    for (QWidget *w = now; w != m_panels[section - 1]; w = w->parentWidget()) {
+    for (QWidget *w = now; w != *entered; w = w->parentWidget()) {
         if (qobject_cast<QAbstractItemView *>(w))
             shown = w;
     }

@@ -26,7 +26,6 @@ public:
 
 private:
     void focusChanged(QWidget *now);
-    int sectionOf(const QWidget *widget) const;
     void highlightOnly(int section);
 
     QPointer<FormScrollArea> m_scrollArea;

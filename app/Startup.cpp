@@ -8,25 +8,16 @@
 #include <QDir>
 #include <QIcon>
 
-namespace {
-
-// Every window takes the application's icon: the main window, the preview, the dialogs and the
-// error box. The desktop file name ties the windows to the menu entry and its icon.
-void setProgramIcon()
+Startup::Startup()
 {
+    Fonts::installLookAlikes();
+    // Every window takes the application's icon: the main window, the preview, the dialogs and the
+    // error box. The desktop file name ties the windows to the menu entry and its icon.
     QIcon icon;
     for (const QFileInfo &file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
         icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("ktv3815"));
-}
-
-} // namespace
-
-Startup::Startup()
-{
-    Fonts::installLookAlikes();
-    setProgramIcon();
     if (m_toolkitTexts.load(QStringLiteral(":/translations/qtbase_hu.qm")))
         QCoreApplication::installTranslator(&m_toolkitTexts);
     m_form1 = std::make_unique<TForm1>(); // created first: the main window

@@ -15,7 +15,6 @@
 #include "WorkAreaFit.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <tuple>
@@ -56,14 +55,14 @@ void TForm1::buildMenu()
     };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    m_focusKeeper = new FocusKeeper(*bar);
+    auto *focusKeeper = new FocusKeeper(*bar);
     for (const auto &[caption, name, handler] : items) {
         // Captions without accelerator letters: a literal "&" would need doubling, and none has one.
         QAction *action = bar->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, handler] {
+        connect(action, &QAction::triggered, this, [this, handler, focusKeeper] {
             guarded([this, handler] { (this->*handler)(); });
-            m_focusKeeper->commandDone();
+            focusKeeper->commandDone();
         });
     }
 }
@@ -116,8 +115,7 @@ void TForm1::Kilps1Click()
     QCoreApplication::quit();
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TForm1::closeEvent(QCloseEvent *)
 {
-    event->accept();
     QCoreApplication::quit();
 }

@@ -6,7 +6,6 @@
 
 class DeclarationForm;
 class DeclarationPrinter;
-class FocusKeeper;
 class SavedFormCommands;
 class TForm3;
 class WorkAreaFit;
@@ -41,7 +40,6 @@ private:
     void buildMenu();
     QWidget *buildContent();
 
-    FocusKeeper *m_focusKeeper = nullptr; // a child of the menu bar
     WorkAreaFit *m_workArea = nullptr;
     DeclarationForm *m_declaration = nullptr;
     TRijndael m_rijndael1;
