@@ -10,7 +10,6 @@
 #include "TStringGrid.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -69,8 +68,8 @@ void FormFields::complete()
 
 bool FormFields::isComplete() const
 {
-    return std::ranges::all_of(std::views::iota(1, FieldCatalogue::GroupCount + 1),
-                               [this](int g) { return isBuilt(g); });
+    // Section I is built at once and every group whole: all is built when no field is missing.
+    return std::ranges::all_of(m_fields, [](const QWidget *field) { return field != nullptr; });
 }
 
 bool FormFields::isBuilt(int group) const
@@ -135,9 +134,11 @@ void FormFields::buildGroup(int group)
 void FormFields::chainTabOrder()
 {
     const auto &fields = FieldCatalogue::fields();
-    auto placed = std::views::iota(0, int(fields.size())) |
-                  std::views::filter([&](int i) { return fields[i].tabOrder >= 0 && m_fields[i]; });
-    std::vector<int> order(placed.begin(), placed.end());
+    std::vector<int> order;
+    for (int i = 0; i < int(fields.size()); ++i) {
+        if (fields[i].tabOrder >= 0 && m_fields[i])
+            order.push_back(i);
+    }
     std::ranges::sort(order, {}, [&](int i) { return fields[i].tabOrder; });
     for (size_t k = 1; k < order.size(); ++k)
         QWidget::setTabOrder(m_fields[order[k - 1]], m_fields[order[k]]);

@@ -3,7 +3,6 @@
 
 #include <QPointer>
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -104,7 +103,9 @@ int StaticCaptionsAccessible::indexOfChild(const QAccessibleInterface *child) co
 QAccessibleInterface *StaticCaptionsAccessible::childAt(int x, int y) const
 {
     const QPoint local = captions()->mapFromGlobal(QPoint(x, y));
-    const auto indices = std::views::iota(0, childCount());
-    const auto hit = std::ranges::find_if(indices, [&](int i) { return captions()->rect(i).contains(local); });
-    return hit == indices.end() ? nullptr : child(*hit);
+    for (int i = 0; i < childCount(); ++i) {
+        if (captions()->rect(i).contains(local))
+            return child(i);
+    }
+    return nullptr;
 }
