@@ -60,8 +60,8 @@ void TForm1::buildMenu()
         // Captions without accelerator letters: a literal "&" would need doubling, and none has one.
         QAction *action = bar->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, handler, focusKeeper] {
-            guarded([this, handler] { (this->*handler)(); });
+        connect(action, &QAction::triggered, this, [this, command = handler, focusKeeper] {
+            guarded([this, command] { (this->*command)(); });
             focusKeeper->commandDone();
         });
     }
