@@ -174,14 +174,14 @@ std::optional<int> find(QStringView name)
 std::optional<int> find(QByteArrayView name)
 {
     // Each name in small letters with its first field; a load looks up the name of every line.
-    static const QHash<QString, int> byName = [] {
-        QHash<QString, int> index;
+    static const QHash<QByteArray, int> byName = [] {
+        QHash<QByteArray, int> index;
         for (int i = int(fields().size()) - 1; i >= 0; --i)
-            index.insert(fields()[i].name.toLower(), i);
+            index.insert(fields()[i].name.toLatin1().toLower(), i);
         return index;
     }();
-    // Read as Latin-1, whose letters beyond ASCII lower to none of the names' letters.
-    const auto found = byName.constFind(QString::fromLatin1(name).toLower());
+    // Only ASCII letters change: any other byte still matches no name.
+    const auto found = byName.constFind(name.toByteArray().toLower());
     if (found == byName.constEnd())
         return std::nullopt;
     return *found;
